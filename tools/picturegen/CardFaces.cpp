@@ -84,10 +84,10 @@ std::vector<Pip> PipLayout(int count) {
 }
 
 void DrawPips(QPainter& p, Suit suit, int count) {
-  const qreal columnX[3] = {55.0, 75.5, 96.0};
-  const qreal top = 37.0;
-  const qreal bottom = 178.0;
-  const qreal height = 28.0;
+  const qreal columnX[3] = {52.0, 75.5, 99.0};
+  const qreal top = 36.0;
+  const qreal bottom = 179.0;
+  const qreal height = 26.0;
   // A faint darker rim gives the pips the printed look of real cards.
   const QColor fill = SuitColour(suit);
   for (const Pip& pip : PipLayout(count)) {

@@ -18,10 +18,10 @@ inline constexpr qreal kCardRadius = 7.0;
 
 // The index: rank above suit in the top-left corner, and again turned round
 // in the bottom-right corner.
-inline const QRectF kRankBox{3.0, 5.0, 34.0, 31.0};
+inline const QRectF kRankBox{2.0, 5.0, 33.0, 31.0};
 inline constexpr qreal kIndexSuitY = 51.0;
 inline constexpr qreal kIndexSuitHeight = 23.0;
-inline constexpr qreal kIndexCentreX = 20.0;
+inline constexpr qreal kIndexCentreX = 18.5;
 
 // The blank card: felt-coloured corners outside a rounded white card with a
 // thin grey border. The table copies cards opaque, and mostly onto the felt.

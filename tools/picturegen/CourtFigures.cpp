@@ -295,6 +295,17 @@ void Fist(QPainter& p, QPointF at) {
   }
 }
 
+// Heads are drawn a little larger than the body's measures, as on printed
+// courts, so faces and crowns read at card size.
+constexpr qreal kHeadScale = 1.14;
+
+void BeginHead(QPainter& p, QPointF face) {
+  p.save();
+  p.translate(face);
+  p.scale(kHeadScale, kHeadScale);
+  p.translate(-face);
+}
+
 void SuitMark(QPainter& p, Suit suit, QPointF at) {
   const QPainterPath sign = SuitPath(suit, at, 14);
   p.setPen(QPen(SuitColour(suit).darker(140), 0.6));
@@ -317,17 +328,22 @@ void KingHalf(QPainter& p, Suit suit) {
   p.setBrush(palette::kCrimson);
   p.drawEllipse(QPointF(staffX, 18), 2.6, 2.6);
 
+  BeginHead(p, face);
   HairBehind(p, face, dress.hair, false);
+  p.restore();
   Robe(p, neck, dress, 108);
   Neck(p, neck);
   Collar(p, neck, false);
+  BeginHead(p, face);
   Face(p, face, true, false);
+  p.restore();
   Arm(p, neck + QPointF(34, 10), QPointF(staffX + 3, 80), QPointF(staffX - 1, 86), dress.robe);
   Arm(p, neck + QPointF(-34, 10), QPointF(40, 96), QPointF(60, 96), dress.robe);
   Fist(p, QPointF(staffX, 88));
   Fist(p, QPointF(64, 96));
 
   // The diadem: a gold band with points and a sun on the brow.
+  BeginHead(p, face);
   QPainterPath diadem;
   diadem.moveTo(face + QPointF(-14, -8));
   const qreal tips[5] = {-11, -5.5, 0, 5.5, 11};
@@ -352,6 +368,7 @@ void KingHalf(QPainter& p, Suit suit) {
   p.setPen(QPen(kOutline, 0.5));
   p.setBrush(dress.robe);
   p.drawPath(SunPath(face + QPointF(0, -11.5), 3.2, 8, 0.5));
+  p.restore();
 
   SuitMark(p, suit, QPointF(52, 17));
 }
@@ -380,10 +397,13 @@ void QueenHalf(QPainter& p, Suit suit) {
   hem.cubicTo(face + QPointF(-31, 30), face + QPointF(-33, 48), face + QPointF(-35, 62));
   p.drawPath(hem);
 
+  BeginHead(p, face);
   HairBehind(p, face, dress.hair, true);
+  p.restore();
   Robe(p, neck, dress, 108);
   Neck(p, neck);
   Collar(p, neck, true);
+  BeginHead(p, face);
   Face(p, face, false, true);
   // Earrings.
   p.setPen(QPen(kOutline, 0.4));
@@ -412,7 +432,9 @@ void QueenHalf(QPainter& p, Suit suit) {
   p.drawEllipse(face + QPointF(-6.5, -17.5), 1.3, 1.3);
   p.drawEllipse(face + QPointF(6.5, -17.5), 1.3, 1.3);
 
-  // A lily held up in her right hand.
+  p.restore();
+
+  // A rose held up in her right hand.
   const QPointF hand(116, 90);
   Line(p, hand + QPointF(0, 14), hand + QPointF(2, -46), QColor(40, 110, 60), 1.6);
   for (int side = -1; side <= 1; side += 2) {
@@ -495,6 +517,7 @@ void JackHalf(QPainter& p, Suit suit) {
   p.drawEllipse(neck + QPointF(-20, 9), 3.2, 3.2);  // cloak brooch
   p.drawEllipse(neck + QPointF(20, 9), 3.2, 3.2);
 
+  BeginHead(p, face);
   Face(p, face, false, false);
   // Attic helmet: bowl, brow guard and cheek pieces, the face left open.
   QPainterPath helmet;
@@ -527,6 +550,8 @@ void JackHalf(QPainter& p, Suit suit) {
     p.drawLine(face + QPointF(x, -18 - (i < 3 ? i : 5 - i) * 1.5),
                face + QPointF(x + 3, -30 + std::abs(x) * 0.3));
   }
+
+  p.restore();
 
   // The round shield on the left arm, bearing the suit's sign.
   const QPointF boss(34, 96);
