@@ -60,7 +60,7 @@ void IconCard(QPainter& p, QPointF pivot, qreal angle, Suit suit, bool joker) {
   } else {
     p.setPen(Qt::NoPen);
     p.setBrush(SuitColour(suit));
-    p.drawPath(SuitPath(suit, card.center() + QPointF(0, -24), 46));
+    p.drawPath(SuitPath(suit, card.topLeft() + QPointF(21, 25), 32));
   }
   p.restore();
 }
@@ -75,9 +75,9 @@ QImage AppIcon(int size) {
   const bool withCards = size >= 32;
   if (withCards) {
     Shield(p, QPointF(106, 106), 98, size >= 64);
-    IconCard(p, QPointF(166, 236), -26, Suit::Spades, false);
-    IconCard(p, QPointF(172, 238), -4, Suit::Hearts, false);
-    IconCard(p, QPointF(178, 240), 18, Suit::Spades, true);
+    IconCard(p, QPointF(150, 238), -34, Suit::Spades, false);
+    IconCard(p, QPointF(166, 240), -10, Suit::Hearts, false);
+    IconCard(p, QPointF(182, 242), 14, Suit::Spades, true);
   } else {
     Shield(p, QPointF(128, 128), 124, false);
   }

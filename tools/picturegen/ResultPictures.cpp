@@ -103,7 +103,7 @@ void Seventy(QPainter& p) {
     p.restore();
   }
   const QRectF caption(40, 128, 220, 54);
-  Caption(p, Text(text::kSeventy), caption, GoldText(caption), kOutline);
+  Caption(p, Text(text::kSeventy), caption, GoldText(caption), kOutline, 2.4, 86);
 }
 
 // 上がり: the last card flies up and away into the dawn.

@@ -260,8 +260,10 @@ void PictureFrame(QPainter& p, const QRectF& area, const QColor& band, qreal dep
 }
 
 void Caption(QPainter& p, const QString& text, const QRectF& box, const QBrush& fill,
-             const QColor& outline, qreal outlineWidth) {
-  const QPainterPath path = FitPath(TextPath(text, Mincho(64)), box);
+             const QColor& outline, qreal outlineWidth, qreal spacing) {
+  QFont font = Mincho(64);
+  font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+  const QPainterPath path = FitPath(TextPath(text, font), box);
   p.save();
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 90));

@@ -43,8 +43,9 @@ void FallenArms(QPainter& p, QPointF c, qreal scale);
 // The gold meander frame every result picture wears, `depth` pixels deep.
 void PictureFrame(QPainter& p, const QRectF& area, const QColor& band, qreal depth);
 
-// The caption: large outlined text fitted into `box`.
+// The caption: large outlined text fitted into `box`; `spacing` in percent of
+// the normal letter spacing (full-width digits stand far apart otherwise).
 void Caption(QPainter& p, const QString& text, const QRectF& box, const QBrush& fill,
-             const QColor& outline, qreal outlineWidth = 2.4);
+             const QColor& outline, qreal outlineWidth = 2.4, qreal spacing = 100);
 
 }  // namespace tolva::picturegen
