@@ -1,0 +1,224 @@
+#include "render/CardBacks.h"
+
+#include <QFileInfo>
+#include <QPainter>
+#include <QPolygon>
+#include <algorithm>
+#include <cmath>
+
+#include "render/ImageFiles.h"
+#include "render/Pixels.h"
+#include "res/StringTable.h"
+
+namespace tolva {
+
+namespace {
+
+constexpr int kUprightTop = 46;     // the one-card cell's back stands at (0, 46)
+constexpr int kFanBaseline = 261;   // every fan turns about a point on this row
+constexpr QRgb kNearKey = 0xfffff6ff;  // what a back's own key-coloured pixels become
+
+// A card back's pixels of exactly the key colour would vanish from the strip;
+// they are moved by one step of green instead.
+void AvoidKey(QImage& picture) {
+  for (int y = 0; y < picture.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+    for (int x = 0; x < picture.width(); ++x)
+      if ((line[x] & 0x00ffffff) == (colours::kStripKey & 0x00ffffff)) line[x] = kNearKey;
+  }
+}
+
+// Copies `picture` onto `target` at (x, y), leaving out its key-coloured pixels.
+void CopyWithKey(QImage& target, const QImage& picture, int x, int y, QRgb key) {
+  for (int i = 0; i < picture.height(); ++i) {
+    const int ty = y + i;
+    if (ty < 0 || ty >= target.height()) continue;
+    const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(i));
+    auto* out = reinterpret_cast<QRgb*>(target.scanLine(ty));
+    for (int j = 0; j < picture.width(); ++j) {
+      const int tx = x + j;
+      if (tx < 0 || tx >= target.width() || (in[j] & 0x00ffffff) == (key & 0x00ffffff)) continue;
+      out[tx] = in[j] | 0xff000000u;
+    }
+  }
+}
+
+QString TempFile(const char* name, const MessageSink& messages) {
+  const QString folder = TempFolder(QString(), messages);
+  return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(name);
+}
+
+void FrameCardBack(Surfaces& s) {
+  QPainter painter(&s.CardBack);
+  FrameRect(painter, Rect{0, 0, kCardWidth, kCardHeight}, colours::kCardFrame);
+}
+
+}  // namespace
+
+bool LoadFreeImage(Surfaces& s, const MessageSink& messages) {
+  const QString path = TempFile(kFreeImageFile, messages);
+  if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+  s.Scratch = NewSurface(kCardWidth, kCardHeight);
+  if (s.Scratch.isNull()) {
+    Report(messages, kMsgOutOfMemory, MessageStyle::Error);
+    return false;
+  }
+  const QImage picture = ReadImageFile(path);
+  if (picture.isNull()) return false;
+  QPainter painter(&s.Scratch);
+  painter.drawImage(0, 0, picture);
+  return true;
+}
+
+bool LoadCardBack(Surfaces& s, bool turned, const CardBackOptions& options,
+                  const MessageSink& messages) {
+  const QImage* source = &s.CardBack;
+  if (options.BackSet == 1 && LoadFreeImage(s, messages)) {
+    if (!turned) {
+      s.CardBack = s.Scratch.copy();
+      return true;
+    }
+    source = &s.Scratch;
+  } else {
+    if (s.DefaultCardBack.isNull()) return false;
+    s.CardBack = s.DefaultCardBack.copy(0, 0, kCardWidth, kCardHeight);
+    if (!turned) return true;
+  }
+
+  const QImage back = Opaque(*source);
+  QImage onItsSide = NewSurface(kCardHeight, kCardWidth);
+  if (onItsSide.isNull() || back.isNull()) return false;
+  const int h = std::min(back.height(), kCardHeight);
+  const int w = std::min(back.width(), kCardWidth);
+  for (int y = 0; y < h; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(back.constScanLine(y));
+    for (int x = 0; x < w; ++x)
+      reinterpret_cast<QRgb*>(onItsSide.scanLine(x))[kCardHeight - 1 - y] = line[x];
+  }
+  s.Scratch = std::move(onItsSide);
+  return true;
+}
+
+RotatedBack RotateTurnedBack(const QImage& turned, double degrees) {
+  RotatedBack result;
+  const double theta = degrees * std::atan(1.0) * 4 / 180;
+  const double c = std::cos(theta);
+  const double s = std::sin(theta);
+  const int lastU = turned.width() - 1;
+  const int lastV = turned.height() - 1;
+  const std::array<QPointF, 4> source = {QPointF(0, 0), QPointF(lastU, 0),
+                                         QPointF(lastU, lastV), QPointF(0, lastV)};
+  double minX = 0, maxX = 0, minY = 0, maxY = 0;
+  for (int i = 0; i < 4; ++i) {
+    const double x = source[i].x() * c + source[i].y() * s;
+    const double y = source[i].y() * c - source[i].x() * s;
+    result.corners[i] = QPoint(static_cast<int>(x), static_cast<int>(y));
+    minX = std::min(minX, x);
+    maxX = std::max(maxX, x);
+    minY = std::min(minY, y);
+    maxY = std::max(maxY, y);
+  }
+  const int w = static_cast<int>(maxX - minX + 1.5);
+  const int h = static_cast<int>(maxY - minY + 1.5);
+  result.pivot = QPoint(static_cast<int>(-minX), static_cast<int>(-minY));
+  result.picture = NewSurface(w, h, colours::kStripKey);
+  if (result.picture.isNull() || turned.isNull()) return result;
+
+  const QImage back = Opaque(turned);
+  for (int i = 0; i < h; ++i) {
+    auto* out = reinterpret_cast<QRgb*>(result.picture.scanLine(i));
+    const double y = i + minY;
+    for (int j = 0; j < w; ++j) {
+      const double x = j + minX;
+      const int u = static_cast<int>(x * c - y * s + 0.5);
+      const int v = static_cast<int>(x * s + y * c + 0.5);
+      if (u >= 0 && u <= lastU && v >= 0 && v <= lastV)
+        out[j] = reinterpret_cast<const QRgb*>(back.constScanLine(v))[u];
+    }
+  }
+  return result;
+}
+
+bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
+                          const std::function<void()>& progress, const MessageSink& messages) {
+  const auto blink = [&] {
+    if (progress) progress();
+  };
+  if (s.HiddenHandStrip.size() != QSize(kStripWidth, kStripHeight))
+    s.HiddenHandStrip = NewSurface(kStripWidth, kStripHeight, colours::kStripKey);
+  if (s.HiddenHandStrip.isNull()) return false;
+  s.HiddenHandStrip.fill(colours::kStripKey);
+  blink();
+
+  if (!LoadCardBack(s, false, options, messages)) return false;
+  QImage upright = Opaque(s.CardBack);
+  AvoidKey(upright);
+  CopyWithKey(s.HiddenHandStrip, upright, 0, kUprightTop, colours::kStripKey);
+  const bool frame = options.CardWaku == 1;
+  if (frame) {
+    QPainter painter(&s.HiddenHandStrip);
+    FrameRect(painter, Rect::Sized(0, kUprightTop, kCardWidth, kCardHeight), colours::kCardFrame);
+  }
+
+  if (!LoadCardBack(s, true, options, messages)) return false;
+  if (s.Scratch.depth() < 16 || s.Scratch.depth() > 32) return false;
+  QImage turned = Opaque(s.Scratch);
+  AvoidKey(turned);
+
+  for (int n = 2; n <= 7; ++n) {
+    blink();
+    const int x0 = FanCellX(n);
+    QPoint anchor;
+    for (int k = 0; k < n; ++k) {
+      const RotatedBack card = RotateTurnedBack(turned, kFanFirstAngle[n] - kFanAngleStep * k);
+      if (card.picture.isNull()) return false;
+      if (k == 0) anchor = QPoint(x0 + card.pivot.x(), kFanBaseline);
+      const QPoint at = anchor - card.pivot;
+      CopyWithKey(s.HiddenHandStrip, card.picture, at.x(), at.y(), colours::kStripKey);
+      if (frame) {
+        QPolygon outline;
+        for (const QPoint& corner : card.corners) outline << anchor + corner;
+        QPainter painter(&s.HiddenHandStrip);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(QColor::fromRgb(colours::kCardFrame), 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolygon(outline);
+      }
+    }
+  }
+  if (frame) FrameCardBack(s);
+  s.PrepareFans();
+  return true;
+}
+
+bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
+                      const std::function<void()>& progress, const MessageSink& messages) {
+  const QString cache = TempFile(kStripCacheFile, messages);
+  if (cache.isEmpty()) return false;
+  if (!force && QFileInfo(cache).isFile()) {
+    const QImage cached = Opaque(ReadImageFile(cache));
+    if (cached.size() == QSize(kStripWidth, kStripHeight)) {
+      s.HiddenHandStrip = cached;
+      if (!LoadCardBack(s, false, options, messages)) return false;
+      // The stock's back wears the same frame as the cached fans.
+      if (options.CardWaku == 1) FrameCardBack(s);
+      s.PrepareFans();
+      return true;
+    }
+    // A damaged cache is built again below instead of failing every start.
+  }
+  if (!BuildHiddenHandStrip(s, options, progress, messages)) return false;
+  SaveBitmapAs(s.HiddenHandStrip, cache, kStripWidth, kStripHeight, QStringLiteral("bmp"),
+               messages);
+  return true;
+}
+
+Rect ProgressMarkRect(float scaleX, float scaleY) {
+  return ToWindow(kButtonRect[0], scaleX, scaleY);
+}
+
+QImage StretchToCardBack(const QImage& picture) {
+  return Opaque(Halftone(Opaque(picture), kCardWidth, kCardHeight));
+}
+
+}  // namespace tolva

@@ -1,0 +1,45 @@
+// Image files: the program's temporary folder, the five picture types a player
+// may choose ("jpeg", "gif", "bmp", "png", "tiff"), decoding a file safely and
+// writing a picture as a file of one of those types.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "render/Messages.h"
+
+namespace tolva {
+
+// The temporary folder, QDir::tempPath() + "/TolvaGame", created when missing;
+// with a non-empty subfolder that folder below it, also created. Empty text
+// after message 30002 when a folder cannot be made.
+QString TempFolder(const QString& subfolder, const MessageSink& messages);
+
+// The picture type of a file name by its extension, in lower case: "jpg" and
+// "jpeg" give "jpeg", "tif" and "tiff" give "tiff", "gif", "bmp" and "png"
+// themselves. Anything else, or no ".", gives empty text after message 30056.
+QString ImageTypeOf(const QString& fileName, const MessageSink& messages);
+
+// Limits on what a picture file may cost to decode.
+inline constexpr qint64 kMaxImageFileBytes = 100LL * 1024 * 1024;
+inline constexpr qint64 kMaxImagePixels = 64LL * 1024 * 1024;
+inline constexpr int kMaxImageSide = 32768;
+inline constexpr int kDecodeAllocationLimitMb = 320;
+
+// Decodes a picture file whatever its name says (the content decides), within
+// the limits above. A file that is too big, claims a size beyond the limits, is
+// cut short or cannot be decoded gives a null image; nothing is reported.
+QImage ReadImageFile(const QString& path);
+
+// Decodes a file the player chose: the type by its name (30056 when it is none
+// of the five), then the picture; transparent parts take the colour of the
+// top-left pixel. A file that cannot be decoded gives 30001 and a null image.
+QImage DecodePlayerImage(const QString& path, const MessageSink& messages);
+
+// Writes the picture scaled to w x h as a file of the given type (JPEG at
+// quality 100). The file appears whole or not at all. Any failure, a failed
+// write included, shows 30001 and answers false.
+bool SaveBitmapAs(const QImage& picture, const QString& path, int w, int h, const QString& type,
+                  const MessageSink& messages);
+
+}  // namespace tolva

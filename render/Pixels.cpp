@@ -1,0 +1,79 @@
+#include "render/Pixels.h"
+
+#include <algorithm>
+
+namespace tolva {
+
+QImage Opaque(const QImage& picture) {
+  if (picture.isNull() || picture.format() == kSurfaceFormat) return picture;
+  return picture.convertToFormat(kSurfaceFormat);
+}
+
+QImage Keyed(const QImage& picture, QRgb key) {
+  if (picture.isNull()) return {};
+  const QImage source = Opaque(picture);
+  QImage keyed(source.size(), kKeyedFormat);
+  if (keyed.isNull()) return {};
+  const QRgb keyColour = key & 0x00ffffff;
+  for (int y = 0; y < source.height(); ++y) {
+    const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+    auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < source.width(); ++x) {
+      const QRgb colour = in[x] & 0x00ffffff;
+      out[x] = colour == keyColour ? 0u : (colour | 0xff000000u);
+    }
+  }
+  return keyed;
+}
+
+QImage Halftone(const QImage& picture, int w, int h) {
+  if (picture.isNull() || w <= 0 || h <= 0) return {};
+  if (picture.width() == w && picture.height() == h) return picture;
+  return picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void InvertRect(QImage& image, const Rect& r) {
+  if (image.isNull()) return;
+  const int left = std::max(r.left, 0);
+  const int top = std::max(r.top, 0);
+  const int right = std::min(r.right, image.width());
+  const int bottom = std::min(r.bottom, image.height());
+  if (left >= right || top >= bottom) return;
+  if (image.depth() != 32) image = image.convertToFormat(kSurfaceFormat);
+  const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
+  for (int y = top; y < bottom; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = left; x < right; ++x) {
+      const QRgb p = line[x];
+      if (!premultiplied || qAlpha(p) == 255) {
+        line[x] = p ^ 0x00ffffffu;
+      } else {
+        const int a = qAlpha(p);
+        line[x] = qRgba(a - qRed(p), a - qGreen(p), a - qBlue(p), a);
+      }
+    }
+  }
+}
+
+void BeginSmooth(QPainter& painter) {
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void FillOutlined(QPainter& painter, const Rect& r, QRgb fill, QRgb line) {
+  if (r.IsEmpty()) return;
+  painter.fillRect(r.ToQRect(), QColor::fromRgb(fill));
+  FrameRect(painter, r, line);
+}
+
+void FrameRect(QPainter& painter, const Rect& r, QRgb line) {
+  if (r.IsEmpty()) return;
+  const QColor colour = QColor::fromRgb(line);
+  // Four one-pixel strips: exact pixels whatever the painter's hints.
+  painter.fillRect(QRect(r.left, r.top, r.Width(), 1), colour);
+  painter.fillRect(QRect(r.left, r.bottom - 1, r.Width(), 1), colour);
+  painter.fillRect(QRect(r.left, r.top, 1, r.Height()), colour);
+  painter.fillRect(QRect(r.right - 1, r.top, 1, r.Height()), colour);
+}
+
+}  // namespace tolva
