@@ -1,0 +1,85 @@
+// Composing the table picture at 1200 x 900 from a busy mid-game table, with
+// synthetic pictures of the game's sizes.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "render/CardBacks.h"
+#include "render/Scene.h"
+#include "tests/render/support/SyntheticPictures.h"
+#include "tests/support/Tables.h"
+
+namespace tolva {
+namespace {
+
+TableState BusyTable() {
+  TableState t = testing::EmptyTable();
+  testing::SetHand(t, 0, "As 2s 3s 4s 5s 6s 7s");
+  testing::SetHand(t, 1, "8s 9s Ts Js Qs Ks");
+  testing::SetHand(t, 2, "2h 3h 4h 5h 6h 7h 8h");
+  testing::SetHand(t, 3, "9h Th Jh Qh");
+  testing::SetHand(t, 4, "3d 4d 5d 6d 7d 8d 9d Td");
+  testing::SetStock(t, "Jd Qd Kd Ac 2c 3c 4c 5c 6c");
+  testing::SetRiver(t, "7c 8c 9c");
+  testing::SetMeld(t, 0, "Tc Jc Qc");
+  testing::SetMeld(t, 4, "Ah Ad Kc Jk");
+  testing::SetMeld(t, 8, "Kh Ks Jk");
+  t.Purse = {1200, 950, 87, 3, 10000};
+  t.GameNo = 5;
+  t.TurnSeat = 4;
+  t.PendingPool = 12;
+  t.ReachFlag[2] = 1;
+  t.Selected[1] = 1;
+  return t;
+}
+
+void RedrawScene(benchmark::State& state) {
+  Surfaces s = testing::LoadedSurfaces();
+  SceneRenderer renderer(s);
+  const TableState t = BusyTable();
+  SceneState scene = testing::SceneFor(t, static_cast<double>(state.range(1)));
+  scene.HandPoints = [](int seat) { return 10 + seat; };
+  const bool tableChanged = state.range(0) != 0;
+  renderer.RedrawScene(scene, true);
+  for (auto _ : state) {
+    renderer.RedrawScene(scene, tableChanged);
+    benchmark::DoNotOptimize(s.BackBuffer.constBits());
+  }
+}
+BENCHMARK(RedrawScene)
+    ->ArgNames({"tableChanged", "angle"})
+    ->Args({1, 23})
+    ->Args({0, 23})
+    ->Args({1, 31})
+    ->Args({0, 9})
+    ->Unit(benchmark::kMillisecond);
+
+void BuildHiddenHandStrip(benchmark::State& state) {
+  Surfaces s = testing::LoadedSurfaces();
+  for (auto _ : state) benchmark::DoNotOptimize(BuildHiddenHandStrip(s, CardBackOptions{}, {}, {}));
+}
+BENCHMARK(BuildHiddenHandStrip)->Unit(benchmark::kMillisecond);
+
+void PaintLargeWindow(benchmark::State& state) {
+  Surfaces s = testing::LoadedSurfaces();
+  QImage window(1600 - 16, 1200 - 39, QImage::Format_RGB32);
+  const float scale = window.width() / 1200.0f;
+  for (auto _ : state) {
+    QPainter painter(&window);
+    PaintTableWindow(painter, window.size(), s.BackBuffer, scale, scale);
+  }
+}
+BENCHMARK(PaintLargeWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tolva
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

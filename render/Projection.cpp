@@ -1,0 +1,86 @@
+#include "render/Projection.h"
+
+#include <cmath>
+
+#include "render/Pixels.h"
+
+namespace tolva {
+
+namespace {
+
+constexpr double kPi = 3.1415926535;
+
+double TangentOf(double viewAngle) { return std::tan(kPi / (180 / viewAngle)); }
+
+}  // namespace
+
+double DrawableViewAngle(double viewAngle) {
+  if (!std::isfinite(viewAngle)) return 23;
+  if (viewAngle < 1) return 1;
+  if (viewAngle > 89) return 89;
+  return viewAngle;
+}
+
+Projection ComputeProjection(double viewAngle) {
+  viewAngle = DrawableViewAngle(viewAngle);
+  Projection p;
+  p.angle = static_cast<int>(viewAngle);
+  p.t = TangentOf(viewAngle);
+  p.A = static_cast<int>(p.t * 1050);
+  const float b = static_cast<float>(p.A / 1010.0);
+  for (int i = 0; i < kBands; ++i) {
+    ProjectionBand& band = p.bands[i];
+    band.sourceY = i * kBandRows;
+    band.a = p.A - static_cast<int>(static_cast<float>(band.sourceY) * b);
+    const int f = static_cast<int>(band.a / p.t * 0.125 * 2.0);
+    band.w = 1040 - f;
+    band.x = (kCanvasWidth - band.w) / 2;
+    band.y = p.angle * 12 - band.a + 403;
+  }
+  p.e = (31 - p.angle) / 2 + 7;
+  return p;
+}
+
+Rect ProjectRect(const Rect& r, double viewAngle) {
+  viewAngle = DrawableViewAngle(viewAngle);
+  const double t = TangentOf(viewAngle);
+  const int A = static_cast<int>(t * 1050);
+  const float F = static_cast<float>(A);
+  const float yScale = F / 1010;
+  const int g = static_cast<int>((F / t) * 0.125 * 2.0);
+  const int w = kTableSize - g;
+  const int xOff = (kCanvasWidth - w) / 2;
+  const int yTop = static_cast<int>(viewAngle) * 12 - A + 403;
+
+  const int c = (r.top + r.bottom) / 2;
+  const float depth = static_cast<float>(kTableSize - c) / 1010;
+  const float hScale = (1 - depth) * 0.3f + static_cast<float>(w) / 1010;
+  const int shift = static_cast<int>((1 - depth) * 150);
+  Rect out;
+  out.left = static_cast<int>(static_cast<float>(r.left) * hScale) - shift + xOff;
+  out.right = static_cast<int>(static_cast<float>(r.right) * hScale) - shift + xOff;
+  out.top = static_cast<int>(static_cast<float>(r.top) * yScale) + yTop;
+  out.bottom = static_cast<int>(static_cast<float>(r.bottom) * yScale) + yTop;
+  return out;
+}
+
+int PileTop(int n, double viewAngle) {
+  const int angle = static_cast<int>(DrawableViewAngle(viewAngle));
+  return kPileTopAtRest - (31 - angle) * n / 5;
+}
+
+void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection) {
+  BeginSmooth(canvas);
+  for (const ProjectionBand& band : projection.bands)
+    canvas.drawImage(QRect(band.x, band.y, band.w, kBandRows), table,
+                     QRect(0, band.sourceY, kTableSize, kBandRows));
+  const ProjectionBand& last = projection.Last();
+  canvas.fillRect(QRect(last.x, last.y, last.w, projection.e), QColor::fromRgb(colours::kTableEdge));
+}
+
+Rect TableEdgePlace(const Projection& projection) {
+  return Rect{0, kTableSize, kTableSize,
+              kTableSize + static_cast<int>(projection.e / (projection.A / 1010.0))};
+}
+
+}  // namespace tolva

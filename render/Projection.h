@@ -1,0 +1,56 @@
+// Laying the flat table onto the canvas in perspective, as seen from the
+// human player's chair at the bird's-eye angle: 202 bands of 5 source rows,
+// each stretched to its own width, nearer bands drawn over farther ones. The
+// integer arithmetic is the game's own, so every place lands on the same
+// pixel as the hit rectangles say.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <array>
+
+#include "render/Geometry.h"
+
+namespace tolva {
+
+inline constexpr int kBandRows = 5;
+inline constexpr int kBands = kTableSize / kBandRows;  // 202: y0 = 0, 5, ..., 1005
+
+struct ProjectionBand {
+  int sourceY = 0;  // first table row of the band
+  int a = 0;        // its height above the table's near edge line, in canvas rows
+  int x = 0;        // where it lands on the canvas, and its width there
+  int y = 0;
+  int w = 0;
+};
+
+struct Projection {
+  int angle = 0;   // int(ViewAngle)
+  double t = 0;    // tangent of the angle
+  int A = 0;       // projected height of the table
+  int e = 0;       // thickness of the table's front edge
+  std::array<ProjectionBand, kBands> bands{};
+  const ProjectionBand& Last() const { return bands.back(); }
+};
+
+// The angle the drawing uses: a stored angle is drawn as it is, but one that
+// would break the arithmetic (not a number, 0 or less, a right angle or more)
+// is kept within 1..89 degrees.
+double DrawableViewAngle(double viewAngle);
+
+Projection ComputeProjection(double viewAngle);
+
+// A table-surface rectangle to the canvas (the hit-area form of the mapping).
+Rect ProjectRect(const Rect& r, double viewAngle);
+
+// The top row of the stock or river pile's top card for a pile of n cards.
+int PileTop(int n, double viewAngle);
+
+// Stretches the bands of `table` onto the canvas (halftone) and fills the
+// table's front edge.
+void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection);
+
+// The table's front edge in table coordinates, for its hit rectangle.
+Rect TableEdgePlace(const Projection& projection);
+
+}  // namespace tolva

@@ -1,0 +1,64 @@
+// The end-of-game picture in its coloured frame over the whole window, the
+// dissolve that copies the canvas back square by square at random places, and
+// the blink of a seat's hand. The shell drives the loops (serving its window's
+// messages between batches); the pixels are decided here.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QRectF>
+#include <QSize>
+#include <cstdint>
+#include <random>
+
+#include "render/HitRects.h"
+#include "res/ResourceIds.h"
+
+namespace tolva {
+
+// Yellow for the drawn game, blue for the failed Tolva, magenta for the rest.
+QRgb ResultFrameColour(ResultPicture picture);
+
+// Where the picture goes: 9/10 of the client's width and height (each
+// int(size / 10) x 9), centred.
+Rect ResultPictureRect(QSize client);
+
+// Fills the client area with the frame colour and stretches (halftone) the
+// picture into ResultPictureRect.
+void DrawResultPicture(QPainter& window, QSize client, const QImage& picture, QRgb frame);
+
+// One run of the dissolve: a fixed number of squares at random window points
+// (600 000 squares of side 1 when fine, else 100 000 of side 6), each copied
+// from the canvas point under it, stretched by the scale factors.
+class DissolveRun {
+ public:
+  struct Square {
+    QRect source;  // canvas pixels
+    QRect target;  // window pixels
+  };
+
+  DissolveRun(std::uint32_t seed, bool fine, QSize client, float scaleX, float scaleY);
+
+  int Total() const { return total_; }
+  int Done() const { return done_; }
+  bool Finished() const { return done_ >= total_; }
+
+  // The next square (the run counts it as done).
+  Square Next();
+  // Copies up to `count` further squares onto the window; answers how many.
+  int Step(QPainter& window, const QImage& canvas, int count);
+
+ private:
+  std::mt19937 random_;
+  int total_ = 0;
+  int done_ = 0;
+  int side_ = 1;
+  QSize client_;
+  float scaleX_ = 1;
+  float scaleY_ = 1;
+};
+
+// The window rectangle FlashSeatHand inverts for a seat.
+Rect FlashSeatHandRect(const HitRects& hits, int seat, float scaleX, float scaleY);
+
+}  // namespace tolva

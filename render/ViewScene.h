@@ -1,0 +1,15 @@
+// The one place the drawing meets the table view: reads the view's table
+// record, flow, drag and option fields into a SceneState.
+#pragma once
+
+#include "render/SceneState.h"
+
+namespace tolva {
+
+class CTolvaView;
+
+// The scene of the view as it stands; it refers to the view's table record and
+// asks the view's rules engine for hand points, so it lives no longer than the view.
+SceneState SceneOf(CTolvaView& view, int modernSystem);
+
+}  // namespace tolva

@@ -1,0 +1,119 @@
+// The perspective: band table, projected places and the piles' height, with the
+// numbers worked out by hand from the game's integer arithmetic.
+#include <gtest/gtest.h>
+
+#include "render/Projection.h"
+
+namespace tolva {
+namespace {
+
+struct BandCase {
+  int angle;
+  int A;
+  int e;
+  ProjectionBand first;  // y0 = 0: the far edge
+  ProjectionBand middle;  // y0 = 505
+  ProjectionBand last;   // y0 = 1005: the near edge
+};
+
+class ProjectionBands : public ::testing::TestWithParam<BandCase> {};
+
+TEST_P(ProjectionBands, MatchTheWorkedNumbers) {
+  const BandCase& c = GetParam();
+  const Projection p = ComputeProjection(c.angle);
+  EXPECT_EQ(p.A, c.A);
+  EXPECT_EQ(p.e, c.e);
+  const auto expectBand = [](const ProjectionBand& got, const ProjectionBand& want) {
+    EXPECT_EQ(got.sourceY, want.sourceY);
+    EXPECT_EQ(got.a, want.a) << "y0 " << want.sourceY;
+    EXPECT_EQ(got.x, want.x) << "y0 " << want.sourceY;
+    EXPECT_EQ(got.y, want.y) << "y0 " << want.sourceY;
+    EXPECT_EQ(got.w, want.w) << "y0 " << want.sourceY;
+  };
+  expectBand(p.bands.front(), c.first);
+  expectBand(p.bands[101], c.middle);
+  expectBand(p.Last(), c.last);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Angles, ProjectionBands,
+    ::testing::Values(BandCase{9, 166, 18, {0, 166, 211, 345, 778}, {505, 83, 145, 428, 909},
+                               {1005, 1, 80, 510, 1039}},
+                      BandCase{23, 445, 11, {0, 445, 211, 234, 778}, {505, 223, 145, 456, 909},
+                               {1005, 3, 80, 676, 1039}},
+                      BandCase{31, 630, 7, {0, 630, 211, 145, 778}, {505, 315, 145, 460, 909},
+                               {1005, 4, 80, 771, 1039}}),
+    [](const auto& info) { return "Angle" + std::to_string(info.param.angle); });
+
+TEST(Projection, FarEdgeIsAbout778WideAndNearEdgeAbout1040AtEveryAngle) {
+  for (int angle = 9; angle <= 31; ++angle) {
+    const Projection p = ComputeProjection(angle);
+    EXPECT_NEAR(p.bands.front().w, 778, 2) << angle;
+    EXPECT_NEAR(p.Last().w, 1040, 2) << angle;
+    for (int i = 1; i < kBands; ++i) {
+      EXPECT_GE(p.bands[i].y, p.bands[i - 1].y) << "nearer bands lie lower, angle " << angle;
+      EXPECT_GE(p.bands[i].w, p.bands[i - 1].w) << "and are wider, angle " << angle;
+    }
+  }
+}
+
+TEST(Projection, TableSpansRows145To775At31AndRows345To511At9) {
+  const auto span = [](int angle) {
+    const Projection p = ComputeProjection(angle);
+    return std::pair(p.bands.front().y, p.Last().y + p.Last().a);
+  };
+  EXPECT_EQ(span(31), std::pair(145, 775));
+  EXPECT_EQ(span(9), std::pair(345, 511));
+}
+
+TEST(Projection, FrontEdgeIs7PixelsAt31And18At9) {
+  EXPECT_EQ(ComputeProjection(31).e, 7);
+  EXPECT_EQ(ComputeProjection(9).e, 18);
+}
+
+TEST(Projection, ProjectRectOfThePlaces) {
+  EXPECT_EQ(ProjectRect(kStockPlace, 31), (Rect{458, 393, 592, 527}));
+  EXPECT_EQ(ProjectRect(kRiverPlace, 31), (Rect{608, 393, 743, 527}));
+  EXPECT_EQ(ProjectRect(kStockPlace, 9), (Rect{458, 410, 592, 445}));
+  EXPECT_EQ(ProjectRect(kRiverPlace, 23), (Rect{608, 409, 743, 504}));
+  EXPECT_EQ(ProjectRect(kMeldSlotRect[0], 31), (Rect{245, 179, 411, 313}));
+  EXPECT_EQ(ProjectRect(kMeldSlotRect[5], 23), (Rect{753, 360, 987, 455}));
+  EXPECT_EQ(ProjectRect(kMeldSlotRect[8], 9), (Rect{153, 468, 593, 504}));
+  EXPECT_EQ(ProjectRect(kReachCoinPlace[4], 31), (Rect{582, 582, 619, 607}));
+}
+
+TEST(Projection, ProjectedPlacesAgreeWithTheDrawnBands) {
+  // The hit areas and the picture come from two forms of the mapping; a place's
+  // projected top and bottom rows are those its band lands on.
+  for (int angle : {9, 17, 23, 31}) {
+    const Projection p = ComputeProjection(angle);
+    const Rect stock = ProjectRect(kStockPlace, angle);
+    const ProjectionBand& top = p.bands[kStockPlace.top / kBandRows];
+    // Bands overlap: 5 source rows take A / 1010 x 5 canvas rows.
+    EXPECT_NEAR(stock.top, top.y + (kStockPlace.top - top.sourceY) * p.A / 1010.0, 1) << angle;
+    const double scale = top.w / 1010.0;
+    EXPECT_NEAR(stock.left, top.x + kStockPlace.left * scale, 6) << angle;
+  }
+}
+
+TEST(Projection, PileTopDoesNotGrowAt31AndRises22PixelsPer5CardsAt9) {
+  for (int n : {1, 5, 12, 23}) EXPECT_EQ(PileTop(n, 31), 389) << n;
+  EXPECT_EQ(PileTop(5, 9), 389 - 22);
+  EXPECT_EQ(PileTop(10, 9), 389 - 44);
+  EXPECT_EQ(PileTop(23, 9), 389 - 22 * 23 / 5) << "multiplication before the division";
+  EXPECT_EQ(PileTop(4, 9), 389 - 17);
+}
+
+TEST(Projection, AnglesThatWouldBreakTheArithmeticAreKeptDrawable) {
+  EXPECT_EQ(DrawableViewAngle(5), 5) << "an odd but drawable angle is used as stored";
+  EXPECT_EQ(DrawableViewAngle(0), 1);
+  EXPECT_EQ(DrawableViewAngle(-40), 1);
+  EXPECT_EQ(DrawableViewAngle(500), 89);
+  EXPECT_EQ(DrawableViewAngle(std::numeric_limits<double>::quiet_NaN()), 23);
+  const Projection p = ComputeProjection(500);
+  EXPECT_GT(p.A, 0);
+  EXPECT_GT(p.Last().w, 0);
+}
+
+}  // namespace
+}  // namespace tolva
