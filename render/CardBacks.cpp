@@ -16,17 +16,6 @@ namespace {
 
 constexpr int kUprightTop = 46;     // the one-card cell's back stands at (0, 46)
 constexpr int kFanBaseline = 261;   // every fan turns about a point on this row
-constexpr QRgb kNearKey = 0xfffff6ff;  // what a back's own key-coloured pixels become
-
-// A card back's pixels of exactly the key colour would vanish from the strip;
-// they are moved by one step of green instead.
-void AvoidKey(QImage& picture) {
-  for (int y = 0; y < picture.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-    for (int x = 0; x < picture.width(); ++x)
-      if ((line[x] & 0x00ffffff) == (colours::kStripKey & 0x00ffffff)) line[x] = kNearKey;
-  }
-}
 
 // Copies `picture` onto `target` at (x, y), leaving out its key-coloured pixels.
 void CopyWithKey(QImage& target, const QImage& picture, int x, int y, QRgb key) {
@@ -76,12 +65,14 @@ bool LoadCardBack(Surfaces& s, bool turned, const CardBackOptions& options,
   if (options.BackSet == 1 && LoadFreeImage(s, messages)) {
     if (!turned) {
       s.CardBack = s.Scratch.copy();
+      s.CardBackShown = Keyed(s.CardBack, colours::kStripKey);
       return true;
     }
     source = &s.Scratch;
   } else {
     if (s.DefaultCardBack.isNull()) return false;
     s.CardBack = s.DefaultCardBack.copy(0, 0, kCardWidth, kCardHeight);
+    s.CardBackShown = Keyed(s.CardBack, colours::kStripKey);
     if (!turned) return true;
   }
 
@@ -151,9 +142,8 @@ bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
   blink();
 
   if (!LoadCardBack(s, false, options, messages)) return false;
-  QImage upright = Opaque(s.CardBack);
-  AvoidKey(upright);
-  CopyWithKey(s.HiddenHandStrip, upright, 0, kUprightTop, colours::kStripKey);
+  // A back's own key-coloured pixels (its rounded corners) stay see-through.
+  CopyWithKey(s.HiddenHandStrip, Opaque(s.CardBack), 0, kUprightTop, colours::kStripKey);
   const bool frame = options.CardWaku == 1;
   if (frame) {
     QPainter painter(&s.HiddenHandStrip);
@@ -162,8 +152,7 @@ bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
 
   if (!LoadCardBack(s, true, options, messages)) return false;
   if (s.Scratch.depth() < 16 || s.Scratch.depth() > 32) return false;
-  QImage turned = Opaque(s.Scratch);
-  AvoidKey(turned);
+  const QImage turned = Opaque(s.Scratch);
 
   for (int n = 2; n <= 7; ++n) {
     blink();
@@ -187,7 +176,7 @@ bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
     }
   }
   if (frame) FrameCardBack(s);
-  s.PrepareFans();
+  s.PrepareCardBackPictures();
   return true;
 }
 
@@ -202,7 +191,7 @@ bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
       if (!LoadCardBack(s, false, options, messages)) return false;
       // The stock's back wears the same frame as the cached fans.
       if (options.CardWaku == 1) FrameCardBack(s);
-      s.PrepareFans();
+      s.PrepareCardBackPictures();
       return true;
     }
     // A damaged cache is built again below instead of failing every start.

@@ -15,8 +15,8 @@ void DrawFaceScaled(QPainter& painter, Surfaces& s, int code, int x, int y, int 
 }
 
 void DrawCardBack(QPainter& painter, const Surfaces& s, int x, int y) {
-  if (!s.CardBack.isNull())
-    painter.drawImage(QPoint(x, y), s.CardBack, QRect(0, 0, kCardWidth, kCardHeight));
+  const QImage& back = s.CardBackShown.isNull() ? s.CardBack : s.CardBackShown;
+  if (!back.isNull()) painter.drawImage(QPoint(x, y), back, QRect(0, 0, kCardWidth, kCardHeight));
 }
 
 void InvertArea(QPainter& painter, const Rect& r) {

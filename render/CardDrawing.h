@@ -14,7 +14,7 @@ void DrawFace(QPainter& painter, const Surfaces& s, int code, int x, int y);
 // A face shrunk to w x h from the full-size face.
 void DrawFaceScaled(QPainter& painter, Surfaces& s, int code, int x, int y, int w, int h);
 
-// The card back in use at full size.
+// The card back in use at full size, its key-coloured corners see-through.
 void DrawCardBack(QPainter& painter, const Surfaces& s, int x, int y);
 
 // The game's inversion of a rectangle of the painter's surface.

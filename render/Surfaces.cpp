@@ -50,7 +50,8 @@ void Surfaces::PrepareCoins() {
       Halftone(Coins.copy(kCoinSize, 0, kCoinSize, kCoinSize), kSmallCoinSize, kSmallCoinSize);
 }
 
-void Surfaces::PrepareFans() {
+void Surfaces::PrepareCardBackPictures() {
+  CardBackShown = Keyed(CardBack, colours::kStripKey);
   for (auto& fan : FarFans) fan = QImage();
   for (auto& fan : NearFans) fan = QImage();
   if (HiddenHandStrip.isNull()) return;
@@ -91,6 +92,7 @@ bool LoadBoardPictures(Surfaces& s, const PictureSource& source, bool peekInstan
     return fail();
   if ((s.DefaultCardBack = LoadOpaque(source, kBmpCardBack)).isNull()) return fail();
   s.CardBack = s.DefaultCardBack.copy();
+  s.PrepareCardBackPictures();
   if ((s.SpriteSave = NewSurface(431, 430)).isNull()) return fail();
   for (int id : kResultBitmaps) {
     QImage picture = LoadOpaque(source, id);

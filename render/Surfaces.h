@@ -60,6 +60,7 @@ struct Surfaces {
   QImage Scratch;          // re-created for each use (free image, turned back, rotated back)
 
   // Shrunk copies made once from the pictures above.
+  QImage CardBackShown;  // the card back with the strip's key colour transparent
   QImage GoldCoin;    // 39 x 39
   QImage SilverCoin;  // 39 x 39
   std::array<QImage, 8> FarFans;   // the strip's cell n, keyed, for the far seats
@@ -74,8 +75,9 @@ struct Surfaces {
 
   // Makes the shrunk coins (after the coin sheet is loaded).
   void PrepareCoins();
-  // Makes FarFans and NearFans from the strip (after every strip change).
-  void PrepareFans();
+  // Makes CardBackShown, FarFans and NearFans from the card back and the strip
+  // (after every change of either).
+  void PrepareCardBackPictures();
 
  private:
   std::unordered_map<quint64, std::array<QImage, 53>> scaledFaces_;

@@ -118,12 +118,15 @@ TEST_F(CardBacksTest, WithoutTheFrameLineNoFrameColourAppearsAnywhere) {
   EXPECT_EQ(s.CardBack.pixel(150, 214), colours::kCardFrame);
 }
 
-TEST_F(CardBacksTest, ABacksOwnKeyColouredPixelsDoNotVanishFromTheStrip) {
+TEST_F(CardBacksTest, ABacksKeyColouredCornersStaySeeThroughInFansAndOnTheTable) {
   QImage back = s.DefaultCardBack.copy();
-  QPainter(&back).fillRect(40, 60, 20, 20, QColor::fromRgb(colours::kStripKey));
+  QPainter(&back).fillRect(0, 0, 4, 4, QColor::fromRgb(colours::kStripKey));
   s.DefaultCardBack = back;
   ASSERT_TRUE(BuildHiddenHandStrip(s, Options(0, 0), {}, {}));
-  EXPECT_NE(Strip(50, 46 + 70), colours::kStripKey);
+  EXPECT_EQ(Strip(1, 46 + 1), colours::kStripKey);
+  EXPECT_EQ(Strip(20, 46 + 150), kBackColour);
+  EXPECT_EQ(qAlpha(s.CardBackShown.pixel(1, 1)), 0) << "the stock's back shows the felt there";
+  EXPECT_EQ(qAlpha(s.CardBackShown.pixel(20, 150)), 255);
 }
 
 TEST_F(CardBacksTest, ProgressMarkBlinksOnceAndBeforeEachOfTheSixFans) {
