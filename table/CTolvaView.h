@@ -7,16 +7,37 @@
 // timer when its step is complete and sets the timer of the next step (only the
 // Reach coin's timer 6 runs beside another step). The human's turn has no
 // timer: the game waits for his input.
+//
+// The implementation is split by topic:
+//   Timers.cpp        setting and killing timers, the last-timer record, OnTimer
+//   Flow.cpp          start-up (timer 99), StartGame, the opening seat (timer 1),
+//                     EndGame, the next city (timer 12)
+//   ComputerTurn.cpp  a computer's turn (timer 2), the flights (timers 3 and 4),
+//                     TakeTurnStep, the Reach coin (timer 6), the pause (timer 21)
+//   DiscardChecks.cpp the discard landing (timer 5), the checks after the human's discard
+//   GameEnds.cpp      the game-end operations and finishing a game
+//   Declarations.cpp  Reach, Tolva and Seventy by the human, the Reach cue
+//   HumanActions.cpp  pointer presses, drags and releases; marking
+//   HumanDiscard.cpp  the human's discard with its refusals and questions
+//   HumanKeys.cpp     the hand keys, drawing (F7) and taking (F8) by key
+//   Flights.cpp       the seven-point flight tables
+//   Campaign.cpp      purses, salaries, course title, campaign reset, the map seams
+//   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
 #include <array>
 #include <string>
+#include <vector>
 
+#include "res/StringTable.h"
 #include "rules/CThink.h"
 #include "rules/TableState.h"
 #include "table/Host.h"
+#include "table/HumanInput.h"
 
 namespace tolva {
+
+class Settings;
 
 // A point of the flat table surface (1010 x 1010, seen from straight above).
 struct TablePoint {
@@ -39,12 +60,34 @@ enum TimerId : int {
   kTimerPeek = 98,
   kTimerStartUp = 99,
 };
+inline constexpr int kTimerIds = 100;  // ids are below this
 
 inline constexpr int kFlightPoints = 7;
 using FlightPath = std::array<TablePoint, kFlightPoints>;
 
+// The places of the flat table that cards and coins fly between.
+inline constexpr TablePoint kStockPlace{345, 398};
+inline constexpr TablePoint kRiverPlace{345 + 169, 398};
+inline constexpr std::array<TablePoint, kSeats> kSeatPlaces{
+    TablePoint{1010, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
+    TablePoint{505, 1010}};
+inline constexpr std::array<TablePoint, kSeats> kReachCoinPlaces{
+    TablePoint{631, 333}, TablePoint{570, 288}, TablePoint{401, 288}, TablePoint{340, 333},
+    TablePoint{485, 702}};
+
+// Point d (1..7) of a flight from a to b is a + d * trunc((b - a) / 7) in each
+// axis; the truncation may leave the seventh point a few pixels short of b.
+FlightPath MakeFlight(TablePoint from, TablePoint to);
+
 // What the human's card drag is carrying.
 enum class DragKind { None, HandCards, StockCard, RiverCard };
+
+// The most recently set timer, whatever its id; id 0 when there is none.
+struct TimerRecord {
+  int id = 0;
+  int periodMs = 0;
+  friend bool operator==(const TimerRecord&, const TimerRecord&) = default;
+};
 
 class CTolvaView : private RulesHost {
  public:
@@ -74,9 +117,13 @@ class CTolvaView : private RulesHost {
   std::array<FlightPath, kSeats> ReachFlight{};            // seat s to its coin place (timer 6)
 
   // --- the human's drag (read by the drawing) -------------------------------------------
+  // The dragged cards themselves are t.Dragged[0 .. t.DraggedCount): hand cards
+  // with their slots of origin in t.DraggedFrom, or the one stock or river card.
   DragKind Dragging = DragKind::None;
   int StockCardFaceDown = 0;             // the dragged stock card has not entered the hand area
+  int StockCardTurnedUp = 0;             // this drag's stock card entered the hand area
   std::array<int, 2> PeekOnPress{};      // button held on seat 0's / seat 3's place in open mode
+  int SkipEffect = 0;                    // a left press ends a running dissolve
 
   // --- view settings and campaign (read by the drawing and the map view) ----------------------
   double ViewAngle = 23;  // bird's-eye angle, 9..31 ("Kakudo")
@@ -86,16 +133,68 @@ class CTolvaView : private RulesHost {
   int CunningMode = 0;
 
   // --- the host's entry points --------------------------------------------------------------
-  void OnFirstShow();       // start-up: read settings, reset the flow, set timer 99
-  void OnTimer(int id);     // a window timer fired
+  // Start-up of the main view, once its pictures are loaded: read the settings,
+  // reset the flow, set timer 99. (A peek window never calls it.)
+  void OnFirstShow();
+  void OnTimer(int id);  // a window timer fired
 
   // --- flow operations ---------------------------------------------------------------------------
   void StartGame();
   void TakeTurnStep(bool insert, bool mayDiscardDrawn);
   void EndGame();
+  // Play begins at `seat`: a computer's turn on timer 2, or the human's turn
+  // waiting for his input.
+  void PlayFrom(int seat);
+
+  // The game-end operations; each sets the result, plays its sound, shows the
+  // result and calls EndGame.
+  void TolvaDeclared(int seat);
+  void SeventyDeclared(int seat);
+  void WentOut(int seat);
+  void Tsumo(int seat);
+  void WinOnDiscard();  // ResultSeat, ResultKind (5 or 6) and PayerSeat already set
+  void DrawnGame();
+
+  // --- what the drawing and the menus ask -------------------------------------------------------
+  // Computer hands are drawn face up at the end of a game and, in open mode,
+  // during the first three games of a city.
+  bool ComputerHandsFaceUp() const;
+  // The human may act on his turn: a game on the table, the table shown, no
+  // opening choice or result display under way.
+  bool HumansTurn() const;
+  bool DeclarationAllowed(Declaration which) const;
+  const TimerRecord& LastTimer() const { return lastTimer_; }
+  bool TimerRunning(int id) const;
+  bool GameTimerPending() const;  // a step of the game is due (timers other than 6 and 98)
+
+  // --- the human's actions ------------------------------------------------------------------------
+  void LeftPress(PointerTarget target);
+  void DragMove(PointerTarget target);
+  void LeftRelease(PointerTarget target);
+  void RightPress(PointerTarget target);
+  void Key(HumanKey key, bool ctrl = false);
+  void DrawFromStock();   // F7
+  void TakeFromRiver();   // F8
+  void DeclareReach();    // F9 and the declaration menu
+  void DeclareTolva();    // F10 and the declaration menu
+  void DeclareSeventy();  // the declaration menu
+  void AngleUp();         // F4 and icon 3
+  void AngleDown();       // F5 and icon 4
+
+  // --- the campaign ---------------------------------------------------------------------------
+  void LoadPurses();
+  void SavePurses() override;
+  void PaySalaries();
+  void ResetCampaign();
+  void SetCourseTitle(bool notice);
+  void MapResetCommand();  // "世界地図の初期化(&I)"
+  // After the tenth game of a city: the route on the map, then timer 12.
+  void AdvanceMap();
+  void ToggleMap();
+  void SetMapZoom(int zoom);
 
   // The cards that have left one place and not reached another at this moment
-  // (for the card-conservation check).
+  // (for the card-conservation check); the dragged cards are counted by the check.
   std::vector<int> CardsInFlight() const;
 
  private:
@@ -105,10 +204,70 @@ class CTolvaView : private RulesHost {
   void RedrawScene(bool tableChanged) override;
   int ClockSeconds() override;
   int TolvaRate() override;
-  void SavePurses() override;
   void ClearLastTimerRecord() override;
 
+  // Sounds and messages, gated on the options.
+  void Cue(int wave, bool toEnd = false);
+  void Refusal(int message = 0);  // wave 161, the text only with reminders on
+  Answer Ask(int message, MessageStyle style);
+  void Inform(int message);  // information box whatever the reminder setting
+  Settings StoredSettings() const;
+
+  // Timers (Timers.cpp).
+  bool SetFlowTimer(int id, int periodMs);
+  void KillFlowTimer(int id);
+  void KillLastTimer();
+  void KillGameTimers();
+  int TurnPause() const;
+  int CardTick() const;
+  int DiscardPause() const;
+
+  // Timer steps.
+  void StartUpStep();       // 99
+  void OpeningSeatTick();   // 1
+  void ComputerTurn();      // 2
+  void RiverFlightTick();   // 3
+  void StockFlightTick();   // 4
+  void DiscardLands();      // 5
+  void ReachCoinTick();     // 6
+  void TurnPauseEnds();     // 21
+  void NextCity();          // 12
+
+  void ComputeFlights();
+  void ResetFlow();
+  void StartReachCoin(int seat);
+  void ReachCue();
+  void FinishGame(ResultPicture picture);
+  // Offers `card` to seat's hand as the card after its last one and asks
+  // IsWinningHand; the count goes back afterwards unless the card wins and
+  // keepOnWin is set.
+  bool OfferCard(int seat, int card, bool keepOnWin);
+  bool ReachWinOnDiscard(int discarder, int card);
+  bool HumanCallOnDiscard(int card);
+  void AfterHumanDiscard();
+
+  // The human's side (HumanActions.cpp, HumanDiscard.cpp, HumanKeys.cpp).
+  enum class DiscardSource { Drag, Key };
+  void ToggleMark(int slot);
+  void AskPonWithSelection();
+  void ClearMarks();
+  void PickUpHandCards(int slot);
+  void InsertDragged(int afterSlot);
+  void ReturnDragged();
+  void EndDrag();
+  void DropHandCards(PointerTarget target);
+  void TsumoCheckAfterDrop();
+  bool TsumoOnEightCards();
+  void HumanDiscard(DiscardSource source);
+  void KeyDiscard();
+  void MoveCursor(int delta, bool ctrl);
+  void KeepCursorInHand();
+  bool HumanInReach() const;  // declared earlier, not declaring now
+
   Host& host_;
+  TimerRecord lastTimer_;
+  std::array<bool, kTimerIds> timerSet_{};
+  bool resultShowing_ = false;  // from a game's end until EndGame
 };
 
 }  // namespace tolva

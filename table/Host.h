@@ -22,6 +22,8 @@ class Host {
   virtual ~Host() = default;
 
   // --- messages and sound ---------------------------------------------------------
+  // Shows prefix + the string-table text `stringId`. The number 0 means "prefix
+  // only": the text was built at run time (the settlement of a game).
   virtual Answer ShowMessage(std::string_view prefix, int stringId, MessageStyle style) = 0;
   // Plays a wave; with toEnd the call returns when the clip has finished.
   // The game gates every wave on its sound option before calling.
@@ -39,6 +41,12 @@ class Host {
   virtual void FlashSeatHand(int seat) = 0;
   // Brings the table back over the map, square by square.
   virtual void Dissolve(bool fine) = 0;
+  // Prepares the card back picture and the hidden-hand strip from the chosen
+  // card back; false when that failed (the table cannot be drawn then).
+  virtual bool PrepareCardBacks() = 0;
+  // Opens one of the four command pop-ups (start, settings, help, declarations)
+  // under the icons; returns when it has closed (its command, if any, has run).
+  virtual void ShowCommandMenu(int menuIndex) = 0;
 
   // --- timers (one periodic timer per id; the game calls OnTimer(id)) ---------------------
   // Both answer false when the platform refused.

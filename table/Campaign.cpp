@@ -1,0 +1,96 @@
+// The campaign as far as the games need it: the purses in the store, the
+// salaries at the start of a city, the window title of the course, the reset
+// of a lost campaign, and the seams of the world map (the map advance after a
+// city's tenth game, showing and zooming the map).
+#include <string>
+
+#include "table/CTolvaView.h"
+#include "table/SettingsSchema.h"
+
+namespace tolva {
+
+namespace {
+constexpr int kSalary = 50;
+constexpr int kNextCityPauseMs = 3000;
+
+std::string CourseName(int course) {
+  switch (course) {
+    case 2: return "中級";
+    case 3: return "上級";
+    case 4: return "プロ";
+    default: return "初級";
+  }
+}
+}  // namespace
+
+void CTolvaView::LoadPurses() {
+  const Settings settings = StoredSettings();
+  for (int seat = 0; seat < kSeats; ++seat) t.Purse[seat] = settings.Purse(seat);
+}
+
+void CTolvaView::SavePurses() {
+  Settings settings = StoredSettings();
+  for (int seat = 0; seat < kSeats; ++seat) settings.SetPurse(seat, t.Purse[seat]);
+}
+
+void CTolvaView::PaySalaries() {
+  for (int seat = 0; seat < kComputerSeats; ++seat) t.Purse[seat] += kSalary;
+  t.Purse[kHumanSeat] -= kSalary * kComputerSeats;
+}
+
+void CTolvaView::SetCourseTitle(bool notice) {
+  const int course = StoredSettings().Course();
+  CunningMode = course < 2 ? 1 : 0;
+  if (CunningMode && notice) Inform(kMsgCunningNextStart);
+  host_.SetWindowTitle("トルヴァゲーム【" + CourseName(course) + "コース】");
+}
+
+void CTolvaView::ResetCampaign() {
+  t.Purse.fill(0);
+  SavePurses();
+  StoredSettings().SetConqCity(0);
+  TableActive = 0;
+  t.GameNo = 0;
+  RedrawScene(false);
+  if (Ask(kMsgWarChestEmpty, MessageStyle::YesNo) != Answer::Yes) return;
+  if (!host_.RunCourseSelection()) {
+    host_.QuitProgram();
+    return;
+  }
+  SetCourseTitle(true);
+  StartGame();
+}
+
+void CTolvaView::MapResetCommand() {
+  if (!TableActive) return;
+  if (Ask(kMsgAskResetMap, MessageStyle::YesNo) != Answer::Yes) return;
+  // Every step of the abandoned game stops, not only the last timer set: a
+  // discard still flying must not land in the next deal.
+  KillLastTimer();
+  KillGameTimers();
+  if (Dragging != DragKind::None) ReturnDragged();
+  ResetCampaign();
+}
+
+// Until the route tracing on the map picture is in place, the map is shown and
+// the next city follows after the usual pause (timer 12).
+void CTolvaView::AdvanceMap() {
+  MapShown = 1;
+  host_.MapViewChanged();
+  SetFlowTimer(kTimerNextCity, kNextCityPauseMs);
+}
+
+void CTolvaView::ToggleMap() {
+  MapShown = MapShown ? 0 : 1;
+  host_.MapViewChanged();
+}
+
+void CTolvaView::SetMapZoom(int zoom) {
+  if (zoom < 1 || zoom > 3 || zoom == MapZoom) return;
+  if (zoom == 1) MapOrg = {};
+  MapZoom = zoom;
+  StoredSettings().SetZoom(zoom);
+  host_.MapViewChanged();
+}
+
+}  // namespace tolva

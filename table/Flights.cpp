@@ -1,0 +1,26 @@
+// The seven-point paths of the cards and coins that fly across the table.
+#include "table/CTolvaView.h"
+
+namespace tolva {
+
+FlightPath MakeFlight(TablePoint from, TablePoint to) {
+  // Integer division truncates towards zero, which is exactly the rule: the
+  // step is the whole part of a seventh of the way.
+  const int stepX = (to.x - from.x) / kFlightPoints;
+  const int stepY = (to.y - from.y) / kFlightPoints;
+  FlightPath path{};
+  for (int d = 1; d <= kFlightPoints; ++d) path[d - 1] = {from.x + d * stepX, from.y + d * stepY};
+  return path;
+}
+
+void CTolvaView::ComputeFlights() {
+  for (int seat = 0; seat < kComputerSeats; ++seat) {
+    StockFlight[seat] = MakeFlight(kStockPlace, kSeatPlaces[seat]);
+    RiverFlight[seat] = MakeFlight(kRiverPlace, kSeatPlaces[seat]);
+    DiscardFlight[seat] = MakeFlight(kSeatPlaces[seat], kRiverPlace);
+  }
+  for (int seat = 0; seat < kSeats; ++seat)
+    ReachFlight[seat] = MakeFlight(kSeatPlaces[seat], kReachCoinPlaces[seat]);
+}
+
+}  // namespace tolva
