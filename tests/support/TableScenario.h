@@ -12,6 +12,8 @@
 
 #include <string_view>
 
+#include "rules/CardText.h"
+
 #include "table/CTolvaView.h"
 #include "tests/support/ScriptedHost.h"
 #include "tests/support/Tables.h"
@@ -27,11 +29,15 @@ struct TableScenario {
 
   // Cards on top of the stock, the last one drawn first (like SetStock).
   void StockTop(std::string_view cards);
+  // Where the cards go that a short stock does not hold.
+  enum class Rest { UnderRiver, InRow9 };
   // Places every card of the deck that is nowhere yet: seats with an empty
   // hand get seven, the rest goes under the stock; then, if `stockCount` is
   // given, the stock keeps only that many cards from its top and the others
-  // go to the bottom of the river.
-  void Complete(int stockCount = -1);
+  // go to the bottom of the river (keeping its top) or lie in meld row 9
+  // (keeping the river empty, so that no call or river choice comes up).
+  void Complete(int stockCount = -1, Rest rest = Rest::UnderRiver);
+  int Card(std::string_view name) const;  // one card code: Card("7d")
 };
 
 }  // namespace tolva::testing
