@@ -22,6 +22,7 @@ bool CTolvaView::DeclarationAllowed(Declaration which) const {
 }
 
 void CTolvaView::DeclareReach() {
+  if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!DeclarationAllowed(Declaration::Reach)) {
     Refusal(kMsgReachAfterDrawOnly);
     return;
@@ -42,6 +43,7 @@ void CTolvaView::DeclareReach() {
 }
 
 void CTolvaView::DeclareTolva() {
+  if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!DeclarationAllowed(Declaration::Tolva)) {
     Refusal(kMsgCannotDeclareNow);
     return;
@@ -50,6 +52,7 @@ void CTolvaView::DeclareTolva() {
 }
 
 void CTolvaView::DeclareSeventy() {
+  if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!DeclarationAllowed(Declaration::Seventy)) {
     Refusal(kMsgCannotDeclareNow);
     return;

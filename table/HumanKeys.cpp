@@ -73,6 +73,7 @@ void CTolvaView::KeepCursorInHand() {
 }
 
 void CTolvaView::DrawFromStock() {
+  if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!TableActive || MapShown) return;
   if (!HumansTurn() || Dragging != DragKind::None || t.HasDrawn || t.PonSelect ||
       t.StockCount <= 0 || t.HandCount[kHumanSeat] >= kHandSlots) {
@@ -98,6 +99,7 @@ void CTolvaView::DrawFromStock() {
 }
 
 void CTolvaView::TakeFromRiver() {
+  if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!TableActive || MapShown) return;
   if (!HumansTurn() || Dragging != DragKind::None || t.HasDrawn || t.PonSelect ||
       t.ReachFlag[kHumanSeat] || t.RiverCount <= 0 || t.HandCount[kHumanSeat] >= kHandSlots) {

@@ -191,9 +191,12 @@ void ScriptedHost::ShowResultPicture(ResultPicture picture) {
     finished.push_back({view_->t, picture, {}});
     CheckConservation("when the result picture went up");
   }
+  if (duringResult) duringResult();
 }
 
-void ScriptedHost::FlashSeatHand(int seat) { Record(HostCall::Flash, seat); }
+void ScriptedHost::FlashSeatHand(int seat) {
+  Record(HostCall::Flash, seat, false, view_ != nullptr ? view_->RevealHands : 0);
+}
 void ScriptedHost::Dissolve(bool fine) { Record(HostCall::Dissolve, 0, fine); }
 
 bool ScriptedHost::PrepareCardBacks() {

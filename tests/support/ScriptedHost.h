@@ -26,7 +26,7 @@ enum class HostCall {
   Message,          // id: string number, text: prefix, style
   Redraw,           // flag: the table changed (full redraw)
   ResultPicture,    // id: the picture
-  Flash,            // id: the seat
+  Flash,            // id: the seat, value: RevealHands at that moment
   Dissolve,         // flag: fine
   Wait,             // id: milliseconds
   Title,            // text
@@ -75,6 +75,8 @@ class ScriptedHost : public Host {
   std::set<int> failKillTimer;  // KillTimer answers false for these ids
   int stepLimit = 20000;        // timer steps a Run… helper may take before it fails
   bool checkConservation = true;  // off only for a table doctored beyond the deck
+  // Runs while the result picture is up (its dissolve lets input through).
+  std::function<void()> duringResult;
   MemorySettingsStore store;
 
   // --- what happened ------------------------------------------------------------------------
