@@ -88,6 +88,7 @@ TEST_F(DeclarationsTest, AnAcceptedReachPaysACoinAndSendsItFlying) {
   EXPECT_EQ(view.ReachStep, 0);
   EXPECT_EQ(host.TimerPeriod(kTimerReachCoin), 101);
   EXPECT_EQ(host.Waves(), (std::vector<int>{kWaveReach, kWaveReachSecond}));
+  EXPECT_TRUE(host.Calls(HostCall::Badge).empty()) << "outside cunning mode: the second cue once, no badge";
   for (const auto& wave : host.Calls(HostCall::Wave)) EXPECT_TRUE(wave.flag) << "played to its end";
 }
 
