@@ -4,18 +4,12 @@
 
 #include <QImage>
 
+#include "res/ResourceIds.h"
+
 namespace tolva::picturegen {
 
-enum class ResultScene : int {
-  TolvaSucceeded = 135,
-  TolvaFailed = 144,
-  Seventy = 137,
-  WentOut = 145,
-  DrawnGame = 167,
-  Tsumo = 138,
-  Ron = 139,
-  CampaignComplete = 143,
-};
+// The game's own numbering of the outcomes is the one the pictures are stored under.
+using ResultScene = ::tolva::ResultPicture;
 
 inline constexpr ResultScene kResultScenes[] = {
     ResultScene::TolvaSucceeded, ResultScene::TolvaFailed, ResultScene::Seventy,
