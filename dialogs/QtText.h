@@ -1,0 +1,13 @@
+// The program keeps its texts as UTF-8 string views; Qt wants QString.
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace tolva {
+
+inline QString QtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tolva
