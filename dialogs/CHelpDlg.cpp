@@ -1,0 +1,131 @@
+#include "dialogs/CHelpDlg.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "dialogs/DialogPictures.h"
+#include "dialogs/QtText.h"
+#include "res/StringTable.h"
+
+namespace tolva {
+
+namespace {
+
+constexpr HelpPageInfo kPages[] = {
+    {32777, "tolvagame_rule.html", "トルヴァゲームのルール"},
+    {32840, "tolvagame_sousa.html", "トルヴァゲームの操作方法"},
+};
+
+// The size the window takes when it is restored from maximised.
+constexpr QSize kRestoredSize(820, 620);
+
+}  // namespace
+
+const HelpPageInfo& InfoOf(HelpPage page) {
+  return kPages[page == HelpPage::Controls ? 1 : 0];
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+  if (name.isLocalFile() || name.isRelative()) {
+    const QUrl resolved = source().resolved(name);
+    const QFileInfo info(resolved.toLocalFile());
+    if (!info.isFile() || info.size() > kMaxHelpFileBytes) return {};
+  }
+  return QTextBrowser::loadResource(type, name);
+}
+
+CHelpDlg::CHelpDlg(DialogServices services, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      HelpFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/help")),
+      services_(std::move(services)) {
+  setFont(ProportionalDialogFont());
+  setWindowIcon(ApplicationIcon());
+  setSizeGripEnabled(true);
+
+  browser_ = new HelpBrowser(this);
+  browser_->setOpenLinks(true);
+  browser_->setOpenExternalLinks(true);  // http and mail links go to the desktop
+  browser_->setFrameShape(QFrame::NoFrame);
+
+  back_ = new QPushButton(QStringLiteral("◀ 戻る"), this);
+  forward_ = new QPushButton(QStringLiteral("進む ▶"), this);
+  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+  for (QPushButton* button : {back_, forward_, close}) {
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+  }
+  back_->setEnabled(false);
+  forward_->setEnabled(false);
+  back_->setToolTip(QStringLiteral("前のページに戻ります (Alt+←)"));
+  forward_->setToolTip(QStringLiteral("次のページに進みます (Alt+→)"));
+  connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+  connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &CHelpDlg::FollowSource);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->setContentsMargins(6, 4, 6, 4);
+  buttons->addWidget(back_);
+  buttons->addWidget(forward_);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addLayout(buttons);
+  layout->addWidget(browser_, 1);
+
+  QSize restored = kRestoredSize;
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    restored = restored.boundedTo(screen->availableSize());
+  resize(restored);
+}
+
+bool CHelpDlg::OpenPage() {
+  if (HelpFolder.isEmpty()) return false;  // no folder of the executable: nothing to say
+  const QString path = HelpFolder + QLatin1Char('/') + PageFile;
+  const QFileInfo page(path);
+  // A page too large to read is as good as missing.
+  if (PageFile.isEmpty() || !page.isFile() || page.size() > kMaxHelpFileBytes) {
+    services_.Message(kMsgHelpFolderMissing, MessageStyle::Information);
+    return false;
+  }
+  browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
+  browser_->clearHistory();
+  setWindowTitle(Title);
+  setWindowState(windowState() | Qt::WindowMaximized);
+  return true;
+}
+
+int CHelpDlg::exec() {
+  if (!OpenPage()) return QDialog::Rejected;
+  return QDialog::exec();
+}
+
+void CHelpDlg::FollowSource(const QUrl& source) {
+  // Moving to the other page of the manual gives the window that page's title.
+  const QString file = source.fileName();
+  for (const HelpPageInfo& info : kPages) {
+    if (file == QtText(info.file)) setWindowTitle(QtText(info.title));
+  }
+}
+
+void ShowHelpPage(HelpPage page, const DialogServices& services, QWidget* parent) {
+  const HelpPageInfo& info = InfoOf(page);
+  CHelpDlg dialog(services, parent);
+  dialog.PageFile = QtText(info.file);
+  dialog.Title = QtText(info.title);
+  dialog.exec();
+}
+
+}  // namespace tolva
