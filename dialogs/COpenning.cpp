@@ -14,6 +14,7 @@
 #include "dialogs/DialogUnits.h"
 #include "dialogs/QtText.h"
 #include "res/StoryText.h"
+#include "res/VersionHistory.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -48,6 +49,7 @@ COpenning::COpenning(CourseSelectionContext context, const SurfaceFactory& creat
                      QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(std::move(context)) {
   setFont(FixedDialogFont());
+  setWindowTitle(QtText(kAboutProductName));  // no caption bar, but the task bar shows it
   setFixedSize(kClientWidth, kClientHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent fills every pixel
   BuildControls();
@@ -97,9 +99,14 @@ void COpenning::DrawStory(const SurfaceFactory& createSurface) {
   const QFont storyFont = font();
   LineHeight = QFontMetrics(storyFont).size(Qt::TextSingleLine, QtText(kLineHeightSample)).height();
 
+  // Drawn at the screen's pixel density, so the text stays sharp on dense
+  // screens; everything below works in the dialog's own pixels.
   const int w = kClientWidth;
-  textSurface_ = createSurface ? createSurface(w, 3 * w) : QImage();
+  const qreal density = devicePixelRatioF();
+  textSurface_ = createSurface ? createSurface(qRound(w * density), qRound(3 * w * density))
+                               : QImage();
   if (textSurface_.isNull()) return;
+  textSurface_.setDevicePixelRatio(density);
 
   textSurface_.fill(kStoryBackground);
   QPainter painter(&textSurface_);
@@ -126,9 +133,13 @@ void COpenning::paintEvent(QPaintEvent*) {
   // drawn on every repaint, so halted text does not vanish when the window is
   // covered and uncovered.
   if (!storyShown_ || !HasStory()) return;
-  const StoryCopy copy = StoryCopyRects(Scroll.ScrollPos, kClientWidth, textSurface_.height());
+  const qreal density = textSurface_.devicePixelRatio();
+  const int surfaceHeight = static_cast<int>(textSurface_.height() / density);
+  const StoryCopy copy = StoryCopyRects(Scroll.ScrollPos, kClientWidth, surfaceHeight);
   if (copy.source.isEmpty()) return;
-  painter.drawImage(copy.target, textSurface_, copy.source);
+  const QRectF source(copy.source.x() * density, copy.source.y() * density,
+                      copy.source.width() * density, copy.source.height() * density);
+  painter.drawImage(QRectF(copy.target), textSurface_, source);
 }
 
 void COpenning::mousePressEvent(QMouseEvent* event) {

@@ -57,6 +57,7 @@ class COpenning : public QDialog {
 
   bool HasStory() const { return !textSurface_.isNull(); }
   bool ScrollTimerActive() const { return scrollTimer_.isActive(); }
+  // The story surface, at the pixel density of the screen.
   const QImage& TextSurface() const { return textSurface_; }
   // Course button k (1 to 4), OK and Cancel.
   QPushButton* CourseButton(int course) const;
