@@ -35,7 +35,9 @@ TEST(AboutBox, ShowsTheVersionHistoryNewestFirstInAReadOnlyBox) {
     ASSERT_TRUE(match.hasMatch()) << line.toStdString();
     const QList<int> version = {match.captured(1).toInt(), match.captured(2).toInt(),
                                 match.captured(3).toInt()};
-    if (!previous.isEmpty()) EXPECT_LT(version, previous) << line.toStdString();
+    if (!previous.isEmpty()) {
+      EXPECT_LT(version, previous) << line.toStdString();
+    }
     previous = version;
   }
 }

@@ -195,7 +195,9 @@ TEST_F(CourseSelection, TheStoryIsDrawnOnceWithinTheSquaresWidth) {
 QTimer* ScrollTimer(COpenning& dialog) {
   QTimer* timer = dialog.findChild<QTimer*>();
   EXPECT_NE(timer, nullptr);
-  if (timer) EXPECT_EQ(timer->interval(), 500);
+  if (timer) {
+    EXPECT_EQ(timer->interval(), 500);
+  }
   return timer;
 }
 

@@ -188,9 +188,10 @@ TEST(ShippedHelpPages, EveryLinkLeadsSomewhere) {
       if (!url.scheme().isEmpty() && url.scheme() != QLatin1String("file")) continue;  // outside
       const QString target = url.path().isEmpty() ? page : url.path();
       ASSERT_TRUE(anchors.count(target)) << page.toStdString() << " → " << href.toStdString();
-      if (url.hasFragment())
+      if (url.hasFragment()) {
         EXPECT_TRUE(anchors[target].count(url.fragment()))
             << page.toStdString() << " → " << href.toStdString();
+      }
     }
   }
 }

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   {
     COpenning course({store, nullptr});
     course.show();
-    QTest::qWaitForWindowExposed(&course);
+    ok &= QTest::qWaitForWindowExposed(&course);
     QTimer* timer = course.findChild<QTimer*>();
     for (int tick = 0; tick < 30 && timer; ++tick) QMetaObject::invokeMethod(timer, "timeout");
     ok &= Save(course, out + "/course-selection.png");
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
       continue;
     }
     help.show();
-    QTest::qWaitForWindowExposed(&help);
+    ok &= QTest::qWaitForWindowExposed(&help);
     help.setWindowState(Qt::WindowNoState);
     help.resize(1000, 720);
     ok &= Save(help, out + (page == HelpPage::Rules ? "/help-rules.png" : "/help-controls.png"));
