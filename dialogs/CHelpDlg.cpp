@@ -122,9 +122,14 @@ void CHelpDlg::FollowSource(const QUrl& source) {
 
 void ShowHelpPage(HelpPage page, const DialogServices& services, QWidget* parent) {
   const HelpPageInfo& info = InfoOf(page);
+  ShowHelpPage(info.file, info.title, services, parent);
+}
+
+void ShowHelpPage(std::string_view pageFile, std::string_view title,
+                  const DialogServices& services, QWidget* parent) {
   CHelpDlg dialog(services, parent);
-  dialog.PageFile = QtText(info.file);
-  dialog.Title = QtText(info.title);
+  dialog.PageFile = QtText(pageFile);
+  dialog.Title = QtText(title);
   dialog.exec();
 }
 

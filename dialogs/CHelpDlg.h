@@ -74,5 +74,8 @@ class CHelpDlg : public QDialog {
 
 // The help command for one page: builds the window and runs it.
 void ShowHelpPage(HelpPage page, const DialogServices& services, QWidget* parent);
+// The same for a page file of the help folder and the window title.
+void ShowHelpPage(std::string_view pageFile, std::string_view title,
+                  const DialogServices& services, QWidget* parent);
 
 }  // namespace tolva
