@@ -20,6 +20,8 @@
 
 #include "dialogs/CBackSet.h"
 #include "dialogs/CardBackCommand.h"
+#include "dialogs/DialogTexts.h"
+#include "dialogs/ImageFileFilter.h"
 #include "dialogs/PreviewFit.h"
 #include "render/Surfaces.h"
 #include "support/RecordedServices.h"
@@ -53,6 +55,18 @@ TEST(PreviewFit, ASmallAreaScalesThePictureKeepingItsProportions) {
   // Wide enough but too low: scaled by the height.
   EXPECT_EQ(FitCardPicture(QRect(0, 0, 400, 100)), QRect(165, 0, 70, 100));
   EXPECT_TRUE(FitCardPicture(QRect(0, 0, 0, 50)).isEmpty());
+}
+
+// The game's "text|patterns|...||" filter as Qt's file dialog reads it.
+TEST(ImageFileFilter, KeepsTheSixGroupsAndTheirPatterns) {
+  const QStringList groups = QtFileFilter("Pictures |*.jpg;*.png|Bitmaps(*.bmp)|*.bmp||").split(";;");
+  EXPECT_EQ(groups, (QStringList{"Pictures (*.jpg *.png)", "Bitmaps(*.bmp) (*.bmp)"}));
+
+  const QStringList game = QtFileFilter(kImageFileFilter).split(";;");
+  ASSERT_EQ(game.size(), 6);
+  EXPECT_TRUE(game[0].endsWith("(*.jpg *.jpeg *.gif *.bmp *.png *.tif *.tiff)"));
+  EXPECT_TRUE(game[1].endsWith(") (*.jpg *.jpeg)"));
+  EXPECT_TRUE(game[5].endsWith(") (*.tif *.tiff)"));
 }
 
 // --- the dialog --------------------------------------------------------------------

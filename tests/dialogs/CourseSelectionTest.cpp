@@ -147,16 +147,11 @@ TEST_F(CourseSelection, TheSelectedCoursesButtonChangesAndRedrawsNothing) {
   }
 }
 
-TEST_F(CourseSelection, TheButtonsCarryTheirTextsAndTips) {
+TEST_F(CourseSelection, EveryControlLiesInsideTheCaptionlessWindow) {
   COpenning dialog(Context());
-  EXPECT_EQ(dialog.OkButton()->text(), QStringLiteral("決定(&Y)"));
-  EXPECT_EQ(dialog.CancelButton()->text(), QStringLiteral("中止(&C)"));
-  EXPECT_TRUE(dialog.CourseButton(1)->text().startsWith(QStringLiteral("初級コース")));
-  EXPECT_TRUE(dialog.CourseButton(4)->toolTip().contains(QStringLiteral("超難しい")));
-  EXPECT_FALSE(dialog.OkButton()->icon().isNull());
-  EXPECT_FALSE(dialog.CancelButton()->icon().isNull());
   EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-  // Every control lies inside the client area.
+  EXPECT_FALSE(dialog.OkButton()->icon().isNull()) << "IDB_OK32 is embedded";
+  EXPECT_FALSE(dialog.CancelButton()->icon().isNull()) << "IDB_END32 is embedded";
   for (QWidget* control : dialog.findChildren<QWidget*>())
     EXPECT_TRUE(dialog.rect().contains(control->geometry())) << control->metaObject()->className();
 }
