@@ -1,0 +1,21 @@
+// The names on the map: seas and lands first, faint and spaced, then the
+// cities' names, each placed on the side of its city where it covers least of
+// the route, the other cities and the names already placed.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QVector>
+
+#include "MapData.h"
+#include "RouteRaster.h"
+
+namespace tolva::mapgen {
+
+// Returns the boxes of the names, which the cities' names avoid.
+QVector<QRectF> PaintAreaNames(QImage& map, const Features& features);
+
+void PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout, const QVector<QRect>& reserved,
+                    const QVector<QRectF>& areaNames);
+
+}  // namespace tolva::mapgen

@@ -1,0 +1,132 @@
+// Draws the world map picture (bitmap 142, 1831 x 649) from the data in
+// res/map: the lands from Iberia to the Indus, the conqueror's route and its
+// 99 cities in the campaign's key colours, then walks the whole route with
+// the game's own tracing code and refuses to write a picture it cannot walk.
+//
+//   tolva_mapgen <res/map folder> <output png> [--keep-rejected]
+//
+// With --keep-rejected a picture whose route does not hold is still written,
+// beside the output as <output>.rejected.png, to look at while mending the data.
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QTextStream>
+#include <cstdio>
+#include <exception>
+
+#include "Decor.h"
+#include "KeyColours.h"
+#include "Labels.h"
+#include "MapData.h"
+#include "RouteCheck.h"
+#include "RouteRaster.h"
+#include "Terrain.h"
+
+namespace tolva::mapgen {
+namespace {
+
+// Nudges every pixel of the art that happens to have a key colour, so the
+// tracing finds key colours only where the route and the cities are.
+void ClearKeyColours(QImage& img) {
+  for (int y = 0; y < img.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+    for (int x = 0; x < img.width(); ++x)
+      if (IsKeyColour(line[x])) line[x] = qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]) < 255 ? qBlue(line[x]) + 1 : 254);
+  }
+}
+
+void Stamp(QImage& img, const QVector<QPoint>& pixels, QRgb colour) {
+  for (const QPoint& p : pixels) img.setPixel(p, colour);
+}
+
+void StampCity(QImage& img, const CityShape& city, QRgb inside) {
+  Stamp(img, city.ring, kCityEdgeColour);
+  Stamp(img, city.interior, inside);
+}
+
+// Every key-coloured pixel must be one the layout put there.
+void CheckKeyColoursOnlyWhereMeant(const QImage& img, const QImage& stamped) {
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (IsKeyColour(img.pixel(x, y)) && !stamped.pixelIndex(x, y))
+        throw std::runtime_error(QStringLiteral("key colour in the art at (%1, %2)").arg(x).arg(y).toStdString());
+}
+
+QImage Draw(const Features& features, const Route& route, const RouteLayout& layout) {
+  QImage img = PaintTerrain(features, LandCoverage(features));
+  const QVector<QRectF> areaNames = PaintAreaNames(img, features);
+  QVector<QRect> reserved;
+  reserved.append(PaintCartouche(img));
+  reserved.append(PaintLegendPanel(img));
+  reserved.append(PaintCompass(img, QPoint(1768, 588), 44));
+  PaintCityNames(img, route, layout, reserved, areaNames);
+  PaintFrame(img);
+  ClearKeyColours(img);
+
+  QImage stamped(img.size(), QImage::Format_Indexed8);
+  stamped.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  stamped.fill(0);
+  auto mark = [&](const QVector<QPoint>& pixels) { for (const QPoint& p : pixels) stamped.setPixel(p, 1); };
+  for (const auto& leg : layout.legs) {
+    Stamp(img, leg, kRouteColour);
+    mark(leg);
+  }
+  StampCity(img, layout.start, kConqueredColour);
+  mark(layout.start.ring + layout.start.interior);
+  for (const CityShape& c : layout.cities) {
+    StampCity(img, c, kCityColour);
+    mark(c.ring + c.interior);
+  }
+  const LegendSample legend = MakeLegendSample();
+  Stamp(img, legend.route, kRouteColour);
+  StampCity(img, legend.city, kCityColour);
+  Stamp(img, legend.travelled, kTravelledColour);
+  StampCity(img, legend.conquered, kConqueredColour);
+  for (const auto* set : {&legend.route, &legend.city.ring, &legend.city.interior, &legend.travelled,
+                          &legend.conquered.ring, &legend.conquered.interior})
+    mark(*set);
+  CheckKeyColoursOnlyWhereMeant(img, stamped);
+  return img;
+}
+
+}  // namespace
+}  // namespace tolva::mapgen
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  const QStringList args = app.arguments();
+  const bool keepRejected = args.size() == 4 && args[3] == QStringLiteral("--keep-rejected");
+  if (args.size() != 3 && !keepRejected) {
+    std::fprintf(stderr, "usage: tolva_mapgen <res/map folder> <output png> [--keep-rejected]\n");
+    return 2;
+  }
+  using namespace tolva::mapgen;
+  try {
+    const QDir data(args[1]);
+    const Features features = LoadFeatures(data.filePath(QStringLiteral("land.txt")), data.filePath(QStringLiteral("features.txt")));
+    const Route route = LoadRoute(data.filePath(QStringLiteral("route.txt")));
+    const RouteLayout layout = LayOutRoute(route);
+    const QImage picture = Draw(features, route, layout);
+    QVector<LegReport> legs;
+    try {
+      legs = CheckRoute(picture, route, layout);
+    } catch (const std::exception&) {
+      if (keepRejected) picture.save(args[2] + QStringLiteral(".rejected.png"));
+      throw;
+    }
+
+    QDir().mkpath(QFileInfo(args[2]).absolutePath());
+    QImageWriter writer(args[2], "png");
+    writer.setQuality(0);  // for PNG: the strongest compression
+    if (!writer.write(picture)) throw std::runtime_error(("cannot write " + args[2] + ": " + writer.errorString()).toStdString());
+    int longest = 0;
+    for (const LegReport& l : legs) longest = std::max(longest, l.steps);
+    QTextStream(stdout) << "world map: " << legs.size() << " legs, first three " << legs[0].steps << ", " << legs[1].steps << ", "
+                        << legs[2].steps << " steps, longest " << longest << "\n";
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "tolva_mapgen: %s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
