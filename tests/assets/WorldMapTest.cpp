@@ -1,0 +1,159 @@
+// The embedded world map (bitmap 142) walked from end to end with the
+// campaign's tracing: every leg is found and followed, every city conquered,
+// and rebuilding at start-up gives the same picture as having walked.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+#include "table/MapTracing.h"
+#include "table/MemoryPixelMap.h"
+
+namespace tolva {
+namespace {
+
+MemoryPixelMap LoadWorldMap() {
+  const QImage image = QImage(QStringLiteral(":/pictures/142.png")).convertToFormat(QImage::Format_RGB32);
+  MemoryPixelMap map(image.width(), image.height());
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x) map.SetPixel(x, y, line[x] & 0xFFFFFFu);
+  }
+  return map;
+}
+
+struct Leg {
+  MapPoint first;
+  int steps = 0;
+  bool reachedCity = false;
+  MapPoint cityPoint = kNoMapPoint;
+};
+
+// The whole campaign walked tick by tick, as the route animation does, with
+// the picture kept after some numbers of conquered cities.
+struct Campaign {
+  std::vector<Leg> legs;
+  std::map<int, MemoryPixelMap> pictureAfter;
+  std::map<int, MapPoint> cityPointAfter;
+  MemoryPixelMap end{0, 0};
+};
+
+const Campaign& Walked() {
+  static const Campaign campaign = [] {
+    Campaign c;
+    MemoryPixelMap map = LoadWorldMap();
+    const MapColours colours = ReadMapColours(map);
+    RouteWalker walker(map, colours);
+    MapPoint cityPoint = kStartCityPoint;
+    auto keep = [&](int conquered) {
+      c.pictureAfter.emplace(conquered, map);
+      c.cityPointAfter[conquered] = cityPoint;
+    };
+    keep(0);
+    for (int leg = 0; leg < 100; ++leg) {
+      Leg l;
+      if (!walker.Start(cityPoint)) break;
+      l.first = walker.RoutePoint();
+      for (int tick = 0; tick < 5000 && walker.StepOnce() == RouteWalker::Step::Moved; ++tick) {
+      }
+      l.steps = walker.RouteSteps();
+      l.reachedCity = walker.ReachedCity();
+      if (l.reachedCity && leg < 99) {
+        if (auto city = walker.ConquerAt(walker.RoutePoint())) {
+          l.cityPoint = *city;
+          cityPoint = *city;
+        }
+      }
+      c.legs.push_back(l);
+      if (leg + 1 == 1 || leg + 1 == 3 || leg + 1 == 50 || leg + 1 == 99) keep(leg + 1);
+    }
+    c.end = map;
+    return c;
+  }();
+  return campaign;
+}
+
+TEST(WorldMap, IsThePictureSizeWithDistinctKeyColours) {
+  const MemoryPixelMap map = LoadWorldMap();
+  ASSERT_EQ(map.Width(), 1831);
+  ASSERT_EQ(map.Height(), 649);
+  const MapColours c = ReadMapColours(map);
+  const std::vector<Rgb> all{c.route, c.cityEdge, c.city, c.conquered, c.travelled};
+  for (std::size_t i = 0; i < all.size(); ++i)
+    for (std::size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i], all[j]) << i << " " << j;
+  EXPECT_EQ(map.Pixel(kStartCityPoint.x, kStartCityPoint.y), kConqueredColour);
+}
+
+TEST(WorldMap, AHundredLegsAreFoundAndTracedAndNinetyNineCitiesConquered) {
+  const Campaign& c = Walked();
+  ASSERT_EQ(c.legs.size(), 100u);
+  for (std::size_t i = 0; i < 99; ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_TRUE(c.legs[i].reachedCity);
+    EXPECT_NE(c.legs[i].cityPoint, kNoMapPoint);
+    EXPECT_GT(c.legs[i].steps, 0);
+    EXPECT_LT(c.legs[i].steps, kInstantTraceLimit);
+  }
+  // The hundredth leg ends at no city: the campaign is complete there.
+  EXPECT_FALSE(c.legs[99].reachedCity);
+  EXPECT_GT(c.legs[99].steps, 0);
+}
+
+TEST(WorldMap, EachLegLeavesFromTheCityWhereThePreviousOneEnded) {
+  const Campaign& c = Walked();
+  ASSERT_EQ(c.legs.size(), 100u);
+  MapPoint city = kStartCityPoint;
+  for (std::size_t i = 0; i < c.legs.size(); ++i) {
+    SCOPED_TRACE(i + 1);
+    // The first pixel of a leg touches the ring of the city it leaves, a few
+    // pixels from that city's point.
+    EXPECT_LE(std::abs(c.legs[i].first.x - city.x), 6);
+    EXPECT_LE(std::abs(c.legs[i].first.y - city.y), 6);
+    if (c.legs[i].cityPoint != kNoMapPoint) city = c.legs[i].cityPoint;
+  }
+}
+
+TEST(WorldMap, TheFirstTwoLegsMatchTheCampaignNotes) {
+  const Campaign& c = Walked();
+  ASSERT_GE(c.legs.size(), 2u);
+  EXPECT_EQ(c.legs[0].steps, 22);
+  EXPECT_EQ(c.legs[0].cityPoint, (MapPoint{682, 249}));
+  EXPECT_EQ(c.legs[1].steps, 76);
+  EXPECT_EQ(c.legs[1].cityPoint, (MapPoint{724, 277}));
+}
+
+TEST(WorldMap, NoRouteIsLeftUntravelledOutsideTheLegend) {
+  const Campaign& c = Walked();
+  const MapColours colours = ReadMapColours(LoadWorldMap());
+  int left = 0;
+  for (int y = 0; y < c.end.Height(); ++y)
+    for (int x = 0; x < c.end.Width(); ++x)
+      if (c.end.Pixel(x, y) == colours.route || c.end.Pixel(x, y) == colours.city) left += !(y > 420 && y < 445 && x < 100);
+  EXPECT_EQ(left, 0);
+}
+
+TEST(WorldMap, RebuildingGivesThePictureAndCityPointOfTheWalk) {
+  const Campaign& c = Walked();
+  for (int k : {0, 1, 3, 50, 99}) {
+    SCOPED_TRACE(k);
+    MemoryPixelMap map = LoadWorldMap();
+    const RebuiltRoute r = RebuildRoute(map, ReadMapColours(map), k);
+    EXPECT_EQ(r.cities, k);
+    EXPECT_EQ(r.cityPoint, c.cityPointAfter.at(k));
+    EXPECT_TRUE(map == c.pictureAfter.at(k));
+  }
+}
+
+TEST(WorldMap, ARecordBeyondTheLastCityRebuildsTheWholeCampaign) {
+  const Campaign& c = Walked();
+  MemoryPixelMap map = LoadWorldMap();
+  const RebuiltRoute r = RebuildRoute(map, ReadMapColours(map), 5000);
+  EXPECT_EQ(r.cities, 99);
+  EXPECT_EQ(r.cityPoint, c.cityPointAfter.at(99));
+  EXPECT_TRUE(map == c.pictureAfter.at(99));
+}
+
+}  // namespace
+}  // namespace tolva
