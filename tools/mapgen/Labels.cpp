@@ -20,13 +20,17 @@ QFont Font(const char* family, double pixelSize, bool bold = false) {
 
 // Letter-spaced text centred on a point, as old maps set the names of lands.
 QRectF SpacedText(QPainter& p, const QString& text, QPointF centre, const QFont& font, double spacing, QColor fill,
-                  QColor halo) {
+                  QColor halo, double angle = 0) {
   QFont f = font;
   f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
   const QFontMetricsF fm(f);
   const double w = fm.horizontalAdvance(text) - spacing;
-  QPainterPath path;
-  path.addText(centre + QPointF(-w / 2, (fm.ascent() - fm.descent()) / 2), f, text);
+  QPainterPath flat;
+  flat.addText(QPointF(-w / 2, (fm.ascent() - fm.descent()) / 2), f, text);
+  QTransform turn;
+  turn.translate(centre.x(), centre.y());
+  turn.rotate(angle);
+  const QPainterPath path = turn.map(flat);
   if (halo.alpha() > 0) p.strokePath(path, QPen(halo, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.fillPath(path, fill);
   return path.boundingRect();
@@ -39,7 +43,8 @@ QVector<QRectF> PaintAreaNames(QImage& map, const Features& features) {
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
   for (const Label& l : features.seas)
-    boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size), l.size * 0.35, QColor(232, 242, 246, 215), QColor(40, 80, 120, 60));
+    boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size), l.size * 0.35, QColor(232, 242, 246, 215),
+                        QColor(40, 80, 120, 60), l.angle);
   for (const Label& l : features.regions)
     boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size, true), l.size * 0.45, QColor(112, 80, 50, 150), QColor(0, 0, 0, 0));
   for (const Label& l : features.islands)

@@ -68,8 +68,9 @@ Features LoadFeatures(const QString& landFile, const QString& featuresFile) {
     const QString& kind = f[0];
     if (kind == u"sea" || kind == u"region" || kind == u"island") {
       if (f.size() < 5) Fail(featuresFile, line, QStringLiteral("a name needs size, x, y and text"));
-      Label label{f.mid(4).join(u' '), {Number(f[2], featuresFile, line), Number(f[3], featuresFile, line)},
-                  Number(f[1], featuresFile, line)};
+      if (f.size() > 6) Fail(featuresFile, line, QStringLiteral("a name is one word, with an optional angle"));
+      Label label{f[4], {Number(f[2], featuresFile, line), Number(f[3], featuresFile, line)}, Number(f[1], featuresFile, line),
+                  f.size() == 6 ? Number(f[5], featuresFile, line) : 0.0};
       (kind == u"sea" ? features.seas : kind == u"region" ? features.regions : features.islands).append(label);
       return;
     }

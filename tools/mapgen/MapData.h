@@ -18,6 +18,7 @@ struct Label {
   QString text;
   QPointF at;    // centre of the text
   double size;   // pixel size of the font
+  double angle = 0;  // degrees, clockwise
 };
 
 struct Features {

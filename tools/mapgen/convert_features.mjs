@@ -19,7 +19,7 @@ for (const raw of readFileSync(process.argv[2], 'utf8').split('\n')) {
   const f = line.split(/\s+/);
   const kind = f[0];
   if (['sea', 'region', 'island'].includes(kind)) {
-    out.push(`${kind} ${f[1]} ${px(f[2], f[3])} ${f.slice(4).join(' ')}`);
+    out.push(`${kind} ${f[1]} ${px(f[2], f[3])} ${f.slice(4).join(' ')}`);  // name [angle]
   } else {
     const pts = [];
     for (let i = 1; i + 1 < f.length; i += 2) pts.push(px(f[i], f[i + 1]));
