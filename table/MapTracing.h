@@ -68,7 +68,8 @@ std::optional<MapPoint> FindLegStart(const PixelMap& map, const MapColours& colo
 
 // Fills the four-connected area of the seed's colour with `replacement`;
 // returns the number of pixels filled (0 when the seed is outside the picture
-// or already has that colour).
+// or already has that colour). Written here because the game layer works
+// without Qt, and the standard library has no flood fill.
 int FloodFill(PixelMap& map, MapPoint seed, Rgb replacement);
 
 // Conquers the city whose ring pixel is `ringPoint`: the neighbour of it in the

@@ -3,7 +3,10 @@
 // and rebuilding at start-up gives the same picture as having walked.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -154,6 +157,24 @@ TEST(WorldMap, ARecordBeyondTheLastCityRebuildsTheWholeCampaign) {
   EXPECT_EQ(r.cityPoint, c.cityPointAfter.at(99));
   EXPECT_TRUE(map == c.pictureAfter.at(99));
 }
+
+#ifdef TOLVA_MAPGEN
+// The map is part of the build: drawing it again from the same data must give
+// the very same bytes.
+TEST(WorldMap, IsDrawnTheSameEveryTime) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString fresh = dir.filePath(QStringLiteral("142.png"));
+  QProcess generator;
+  generator.start(QStringLiteral(TOLVA_MAPGEN), {"-platform", "offscreen", QStringLiteral(TOLVA_MAP_DATA_DIR), fresh});
+  ASSERT_TRUE(generator.waitForFinished(120000));
+  ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+  QFile a(fresh), b(QStringLiteral(TOLVA_ASSET_DIR "/pictures/142.png"));
+  ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+  ASSERT_TRUE(b.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(a.readAll() == b.readAll());
+}
+#endif
 
 }  // namespace
 }  // namespace tolva
