@@ -1,0 +1,160 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/AppState.h"
+#include "app/CTolvaViewWidget.h"
+#include "app/CommandMenus.h"
+#include "app/QtHost.h"
+#include "res/StringTable.h"
+#include "table/CTolvaView.h"
+#include "table/SettingsSchema.h"
+
+namespace tolva {
+
+namespace {
+
+constexpr int kCanvasW = 1200;
+constexpr int kCanvasH = 900;
+constexpr QSize kPeekClient(333, 217);
+constexpr int kCloseRetryMs = 50;
+
+}  // namespace
+
+QSize CMainFrame::ClientSizeFor(int gamen) { return {gamen, gamen / 4 * 3}; }
+
+CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> desktopHeight,
+                       QWidget* parent)
+    : QMainWindow(parent), app_(app), store_(store) {
+  host_ = std::make_unique<QtHost>(store_, *this, [this] { Quit(); });
+  view_ = std::make_unique<CTolvaView>(*host_);
+  window_ = new CTolvaViewWidget(app_, *view_, *host_, this);
+  window_->SetCommandContext([this] {
+    return CommandContext{*view_, *window_, *this, store_, app_};
+  });
+  host_->AttachView(*view_);
+  host_->AttachWindow(*window_);
+  setCentralWidget(window_);
+  window_->setFocus();
+
+  // No menu bar, no sizing: the size is the screen-size setting's.
+  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+  const QSize client = app_.PeekInstance
+                           ? kPeekClient
+                           : ClientSizeFor(Settings(store_).GamenAtStartUp(desktopHeight));
+  setFixedSize(client);
+  const float scale = static_cast<float>(std::max(client.width(), client.height())) / kCanvasW;
+  app_.ScaleX = scale;
+  app_.ScaleY = scale;
+
+  if (!app_.PeekInstance) AddAccelerators();
+}
+
+CMainFrame::~CMainFrame() {
+  // The game goes first: nothing may tick into a window that is going away.
+  host_->BeginClosing();
+  delete takeCentralWidget();
+  window_ = nullptr;
+}
+
+void CMainFrame::AddAccelerators() {
+  struct Accelerator {
+    Qt::Key key;
+    std::function<void()> command;
+  };
+  const Accelerator accelerators[] = {
+      {Qt::Key_F1, [this] { window_->ShowCommandMenu(0); }},
+      {Qt::Key_F2, [this] { window_->ShowCommandMenu(1); }},
+      {Qt::Key_F3, [this] { window_->ShowCommandMenu(2); }},
+      {Qt::Key_F4, [this] { view_->AngleUp(); }},
+      {Qt::Key_F5, [this] { view_->AngleDown(); }},
+      {Qt::Key_F6, [this] { window_->ShowCommandMenu(3); }},
+      {Qt::Key_F7, [this] { view_->DrawFromStock(); }},
+      {Qt::Key_F8, [this] { view_->TakeFromRiver(); }},
+      {Qt::Key_F9, [this] { view_->DeclareReach(); }},
+      {Qt::Key_F10, [this] { view_->DeclareTolva(); }},
+  };
+  for (const Accelerator& accelerator : accelerators) {
+    auto* action = new QAction(this);
+    action->setShortcut(QKeySequence(accelerator.key));
+    action->setShortcutContext(Qt::WindowShortcut);
+    action->setAutoRepeat(false);
+    connect(action, &QAction::triggered, this, [this, command = accelerator.command] {
+      if (!AcceptsCommands()) return;
+      command();
+      window_->update();  // the keyboard cursor
+    });
+    addAction(action);
+  }
+}
+
+bool CMainFrame::AcceptsCommands() const {
+  return window_ != nullptr && window_->PicturesLoaded() && !window_->EffectRunning() &&
+         !host_->Busy() && !host_->Closing();
+}
+
+void CMainFrame::ResizeForScreenSize(int width) {
+  Settings settings(store_);
+  settings.SetGamen(width);
+  const QSize client = ClientSizeFor(settings.Gamen());
+  setFixedSize(client);
+  move(0, 0);
+  if (const QScreen* display = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(display->availableGeometry().center());
+    move(frame.topLeft());
+  }
+  app_.ScaleX = static_cast<float>(client.width()) / kCanvasW;
+  app_.ScaleY = static_cast<float>(client.height()) / kCanvasH;
+  window_->update();  // white outside the canvas, the canvas at the new scale
+}
+
+void CMainFrame::PlaceAsPeekWindow() {
+  setFixedSize(kPeekClient);
+  if (const QScreen* display = QGuiApplication::primaryScreen()) {
+    const QRect desktop = display->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveBottomRight(desktop.bottomRight());
+    move(frame.topLeft());
+  }
+}
+
+void CMainFrame::ResetPeekChannel() {
+  Settings settings(store_);
+  settings.SetCunningView(0);
+  settings.SetCunNow(4);
+}
+
+void CMainFrame::Quit() {
+  quitting_ = true;
+  host_->BeginClosing();
+  // Out of whatever the game is in the middle of; the window closes next.
+  QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!quitting_) {
+    // A blink, a sound played to its end, a dissolve or an open question
+    // finishes first; the close comes back once it is over.
+    if (host_->Busy() || QApplication::activeModalWidget() != nullptr) {
+      event->ignore();
+      QTimer::singleShot(kCloseRetryMs, this, &QWidget::close);
+      return;
+    }
+    if (view_->TableActive &&
+        host_->ShowMessage({}, kMsgAskQuitMidGame, MessageStyle::YesNo) != Answer::Yes) {
+      event->ignore();
+      return;
+    }
+  }
+  ResetPeekChannel();
+  host_->BeginClosing();
+  event->accept();
+}
+
+}  // namespace tolva

@@ -1,0 +1,64 @@
+// CMainFrame: the program's main window, a fixed-size frame without menu bar
+// whose client area is the table's window. Its size follows "Gamen": the
+// client is Gamen x Gamen div 4 x 3 (here the window manager draws the
+// decorations outside the client area, so the client gets the whole size).
+// It owns the game: the Qt host, the table view and its window; it holds the
+// function-key accelerators; closing it during a game asks first.
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+#include <memory>
+#include <optional>
+
+namespace tolva {
+
+struct AppState;
+class CTolvaView;
+class CTolvaViewWidget;
+class QtHost;
+class SettingsStore;
+
+class CMainFrame : public QMainWindow {
+ public:
+  // `desktopHeight` chooses the size on the first start (none: 640 x 480).
+  CMainFrame(AppState& app, SettingsStore& store, std::optional<int> desktopHeight,
+             QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  CTolvaView& View() { return *view_; }
+  CTolvaViewWidget& Window() { return *window_; }
+  QtHost& Host() { return *host_; }
+
+  // The client size for a "Gamen" width: width x width div 4 x 3.
+  static QSize ClientSizeFor(int gamen);
+
+  // The screen-size command: writes "Gamen", gives the window its new size,
+  // centres it on the screen, and sets ScaleX = width / 1200 and
+  // ScaleY = height / 900 for the new client area.
+  void ResizeForScreenSize(int width);
+
+  // The peek instance's window: 333 x 217, at the desktop's bottom-right corner.
+  void PlaceAsPeekWindow();
+
+  // Ends the program without asking (the campaign is over, the course
+  // selection was cancelled).
+  void Quit();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void AddAccelerators();
+  bool AcceptsCommands() const;
+  void ResetPeekChannel();
+
+  AppState& app_;
+  SettingsStore& store_;
+  std::unique_ptr<QtHost> host_;
+  std::unique_ptr<CTolvaView> view_;
+  CTolvaViewWidget* window_ = nullptr;
+  bool quitting_ = false;
+};
+
+}  // namespace tolva

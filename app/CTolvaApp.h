@@ -1,0 +1,34 @@
+// CTolvaApp: the application object. It starts the process (InitInstance),
+// holds the values the whole program shares (AppState: the scale factors,
+// ModernSystem, the cunning-mode flag, PeekInstance), the settings store and
+// the main frame. The application's title, "TolvaGame", is the caption of
+// every message box and the name of the program's profile and temporary folder.
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "app/AppState.h"
+
+namespace tolva {
+
+class CMainFrame;
+class QtSettingsStore;
+
+class CTolvaApp : public QApplication, public AppState {
+ public:
+  CTolvaApp(int& argc, char** argv);
+  ~CTolvaApp() override;
+
+  // The start-up sequence; false ends the process before any window is shown
+  // (the picture library is missing).
+  bool InitInstance();
+
+  CMainFrame* MainFrame() const { return frame_.get(); }
+
+ private:
+  std::unique_ptr<QtSettingsStore> store_;
+  std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace tolva

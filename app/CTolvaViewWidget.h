@@ -1,0 +1,120 @@
+// CTolvaViewWidget: the table view's window. It shows the canvas the
+// presentation layer composes from the table view CTolvaView, scaled by the
+// program's ScaleX and ScaleY, with white margins, the keyboard cursor and the
+// cards being dragged; it turns the pointer and the keys into the game's
+// actions; and it runs the effects on the window: the result picture, the
+// dissolve, the hand flash, the hover help.
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QWidget>
+#include <functional>
+
+#include "app/CommandMenus.h"
+#include "app/HostWindow.h"
+#include "app/PointerTargets.h"
+#include "render/Messages.h"
+#include "render/Scene.h"
+#include "render/Surfaces.h"
+
+namespace tolva {
+
+struct AppState;
+class CTolvaView;
+class QtHost;
+
+class CTolvaViewWidget : public QWidget, public HostWindow {
+ public:
+  CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host, QWidget* parent = nullptr);
+  ~CTolvaViewWidget() override;
+
+  // The commands of the pop-up menus act on what this gives.
+  void SetCommandContext(std::function<CommandContext()> context);
+
+  // --- HostWindow ---------------------------------------------------------------------------
+  void RedrawScene(bool tableChanged) override;
+  void ShowResultPicture(ResultPicture picture) override;
+  void FlashSeatHand(int seat) override;
+  void Dissolve(bool fine) override;
+  bool PrepareCardBacks() override;
+  void ShowCommandMenu(int menuIndex) override;
+  void MapViewChanged() override;
+
+  // --- for the frame, the commands and tests -----------------------------------------------------
+  // Sets up the card back and the hidden-hand strip again; `force` draws the
+  // strip anew instead of reading its cache (after the card back changed).
+  bool RebuildCardBacks(bool force);
+  // The pictures are loaded and the table can be drawn.
+  bool PicturesLoaded() const { return loaded_; }
+  // Forgets the hover text (the option is switched off, the focus is lost).
+  void ClearHoverText();
+  const QString& CurrentHoverText() const { return hoverText_; }
+  const HitRects& Hits() const { return renderer_.Hits(); }
+  Surfaces& DrawingSurfaces() { return surfaces_; }
+  // What the human points at under a window point.
+  PointerTarget TargetAtWindow(QPoint window, Gesture gesture) const;
+  // What the window shows, as a picture of its size.
+  QImage WindowPicture();
+  // The result picture or the dissolve is on the window.
+  bool EffectRunning() const { return effect_ != Effect::None; }
+
+  // Runs the view's first showing now (normally the first show event does).
+  void FirstShow();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  enum class Effect { None, Picture, Dissolving };
+
+  void Paint(QPainter& painter);
+  void PaintTable(QPainter& painter);
+  void PaintMap(QPainter& painter);
+  void PaintCursor(QPainter& painter);
+  void PaintDraggedCards(QPainter& painter);
+  const QImage& ScaledCanvas();
+  PointerContext Context() const;
+  bool AcceptsInput() const;
+  void NoteGrab(const PointerTarget& target, QPointF canvas);
+  void UpdatePointerShape(const PointerTarget& target);
+  void ShowHoverHelp(QPointF canvas, QPoint global);
+  MessageSink Messages();
+
+  AppState& app_;
+  CTolvaView& view_;
+  QtHost& host_;
+  Surfaces surfaces_;
+  SceneRenderer renderer_;
+  std::function<CommandContext()> commandContext_;
+
+  bool firstShown_ = false;
+  bool loaded_ = false;
+
+  // The canvas at the window's scale, made again only when either changed.
+  QImage scaled_;
+  bool scaledStale_ = true;
+
+  // Effects on the window.
+  Effect effect_ = Effect::None;
+  QImage effectPicture_;  // the window's pixels while an effect runs
+  bool flashOn_ = false;
+  QRect flashRect_;
+  bool progressOn_ = false;
+
+  // The cards being dragged follow the pointer: where it is (window) and
+  // where on the first dragged card it holds it (canvas).
+  QPoint dragPoint_;
+  QPointF grabOffset_;
+
+  QString hoverText_;
+};
+
+}  // namespace tolva

@@ -1,0 +1,131 @@
+#include "app/QtHost.h"
+
+#include <QDateTime>
+#include <QEventLoop>
+#include <QIcon>
+#include <QTime>
+#include <QTimer>
+
+#include "app/CourseSelection.h"
+#include "app/HostWindow.h"
+#include "app/MessageBox.h"
+#include "table/CTolvaView.h"
+
+namespace tolva {
+
+QtHost::QtHost(SettingsStore& store, QWidget& mainWindow, std::function<void()> quit)
+    : store_(store),
+      mainWindow_(&mainWindow),
+      quit_(std::move(quit)),
+      timers_([this](int id) {
+        if (view_ != nullptr && !closing_) view_->OnTimer(id);
+      }) {}
+
+QtHost::~QtHost() { timers_.KillAll(); }
+
+void QtHost::AttachView(CTolvaView& view) { view_ = &view; }
+void QtHost::AttachWindow(HostWindow& window) { window_ = &window; }
+void QtHost::AttachMapPicture(PixelMap& map) { map_ = &map; }
+
+Answer QtHost::ShowMessage(std::string_view prefix, int stringId, MessageStyle style) {
+  if (closing_) return Answer::None;
+  const Answer answer =
+      RunModal([&] { return tolva::ShowMessage(mainWindow_, prefix, stringId, style); });
+  // The keys go back to the table (a window manager would see to that, but
+  // not every one does).
+  if (mainWindow_ && mainWindow_->isVisible()) mainWindow_->activateWindow();
+  return answer;
+}
+
+void QtHost::PlayWave(int waveId, bool toEnd) {
+  if (closing_) return;
+  waves_.Play(waveId);
+  // Without an audio device the clip plays in silence; the game still waits
+  // its length, so its pace does not depend on the speakers.
+  if (toEnd) Wait(waves_.DurationMs(waveId));
+}
+
+void QtHost::RedrawScene(bool tableChanged) {
+  if (window_ != nullptr && !closing_) window_->RedrawScene(tableChanged);
+}
+
+void QtHost::ShowResultPicture(ResultPicture picture) {
+  if (window_ != nullptr && !closing_) window_->ShowResultPicture(picture);
+}
+
+void QtHost::FlashSeatHand(int seat) {
+  if (window_ != nullptr && !closing_) window_->FlashSeatHand(seat);
+}
+
+void QtHost::Dissolve(bool fine) {
+  if (window_ != nullptr && !closing_) window_->Dissolve(fine);
+}
+
+bool QtHost::PrepareCardBacks() { return window_ != nullptr && window_->PrepareCardBacks(); }
+
+void QtHost::ShowCommandMenu(int menuIndex) {
+  if (window_ != nullptr && !closing_) window_->ShowCommandMenu(menuIndex);
+}
+
+bool QtHost::SetTimer(int id, int periodMs) {
+  if (closing_) return true;  // nothing runs any more, and that is no failure
+  return timers_.Set(id, periodMs);
+}
+
+bool QtHost::KillTimer(int id) { return timers_.Kill(id); }
+
+void QtHost::Wait(int milliseconds) {
+  if (closing_ || milliseconds <= 0) return;
+  const BusyScope busy(*this);
+  const GameTimers::Scope hold(timers_, GameTimers::Hold::Everything);
+  // The window does not respond meanwhile: input stays queued until the wait
+  // is over, but it repaints.
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+int QtHost::ClockSeconds() { return QTime::currentTime().second(); }
+
+std::uint32_t QtHost::ShuffleSeed() {
+  return static_cast<std::uint32_t>(QDateTime::currentSecsSinceEpoch());
+}
+
+PixelMap& QtHost::MapPicture() {
+  // The table's window attaches the map picture when it loads its pictures,
+  // before the game can draw on the map.
+  if (map_ == nullptr) qFatal("the map picture was asked for before it was loaded");
+  return *map_;
+}
+
+bool QtHost::RunCourseSelection() {
+  if (closing_) return false;
+  return RunModal([&] { return tolva::RunCourseSelection(store_); });
+}
+
+void QtHost::SetWindowTitle(const std::string& title) {
+  if (mainWindow_) mainWindow_->setWindowTitle(QString::fromStdString(title));
+}
+
+void QtHost::QuitProgram() {
+  BeginClosing();
+  if (quit_) quit_();
+}
+
+void QtHost::ShowReachBadge(int iconId) {
+  if (!mainWindow_) return;
+  // A null icon gives the window the application's icon back.
+  mainWindow_->setWindowIcon(iconId == 0 ? QIcon()
+                                         : QIcon(QStringLiteral(":/icons/%1.png").arg(iconId)));
+}
+
+void QtHost::MapViewChanged() {
+  if (window_ != nullptr && !closing_) window_->MapViewChanged();
+}
+
+void QtHost::BeginClosing() {
+  closing_ = true;
+  timers_.KillAll();
+}
+
+}  // namespace tolva

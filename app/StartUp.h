@@ -1,0 +1,38 @@
+// The pieces of the program's start-up that can be told apart from the
+// running application: the peek switch on the command line, the cunning-mode
+// flag from the display depth, the picture library beside the executable, and
+// Qt's own Japanese translation and the Japanese font.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+class QGuiApplication;
+
+namespace tolva {
+
+// True when "/W" occurs anywhere in the command line's arguments (a
+// case-sensitive substring test over the arguments joined by spaces). The
+// program's own path is left out: on this system paths are written with "/",
+// so a folder named "W…" would otherwise start a peek instance by accident.
+bool HasPeekSwitch(const QStringList& arguments);
+
+// Cunning mode needs a full-colour display. Windows reports 32 bits per pixel
+// for true colour where X11 reports 24 (the same pixels without the unused
+// byte), so 24 bits or more count as full colour here.
+int CunningModeForDepth(int bitsPerPixel);
+
+// The picture library's full path for the executable's folder.
+QString LibraryFilePath(const QString& executableDir);
+inline constexpr char kLibraryFileName[] = "TolvaGameSys.dll";
+
+// Installs Qt's Japanese translation (qtbase_ja.qm from Qt's translations
+// folder), so that the standard buttons read はい(Y), いいえ(N), キャンセル.
+// False when the file is not there (the buttons then stay in English).
+bool InstallQtTranslation(QCoreApplication& app);
+
+// IPAGothic, the system's Japanese Gothic, for every widget of the program.
+void UseJapaneseFont(QGuiApplication& app);
+
+}  // namespace tolva
