@@ -137,6 +137,11 @@ void CMainFrame::Quit() {
   QTimer::singleShot(0, this, &QWidget::close);
 }
 
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  window_->FirstShow();  // once: loads the pictures, starts the game's start-up
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!quitting_) {
     // A blink, a sound played to its end, a dissolve or an open question

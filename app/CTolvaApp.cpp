@@ -9,6 +9,7 @@
 #include "app/HoverTips.h"
 #include "app/MessageBox.h"
 #include "app/ProfileNames.h"
+#include "app/ProgramStyle.h"
 #include "app/QtSettingsStore.h"
 #include "app/StartUp.h"
 #include "res/StringTable.h"
@@ -34,6 +35,7 @@ CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setWindowIcon(QIcon(QStringLiteral(":/icons/tolvagame.png")));
   InstallQtTranslation(*this);
   UseJapaneseFont(*this);
+  UseProgramStyle(*this);
   UseHoverHelpColours();
 }
 

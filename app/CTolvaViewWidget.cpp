@@ -86,11 +86,6 @@ MessageSink CTolvaViewWidget::Messages() {
 
 // --- first showing ------------------------------------------------------------------------------
 
-void CTolvaViewWidget::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (!firstShown_) FirstShow();
-}
-
 void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
@@ -264,6 +259,7 @@ void CTolvaViewWidget::Dissolve(bool fine) {
   });
   frames.start(kDissolveFrameMs);
   loop.exec();
+  lastDissolveSquares_ = run.Done();
 
   // The window shows the table again, white outside the canvas.
   effect_ = Effect::None;

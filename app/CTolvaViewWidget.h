@@ -58,13 +58,16 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QImage WindowPicture();
   // The result picture or the dissolve is on the window.
   bool EffectRunning() const { return effect_ != Effect::None; }
+  // Squares the last dissolve copied before it ended (all of them, unless a
+  // click cut it short).
+  int LastDissolveSquares() const { return lastDissolveSquares_; }
 
-  // Runs the view's first showing now (normally the first show event does).
+  // The view's first showing: loads the pictures and starts the game's
+  // start-up (the frame calls it when it is first shown).
   void FirstShow();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -108,6 +111,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   bool flashOn_ = false;
   QRect flashRect_;
   bool progressOn_ = false;
+  int lastDissolveSquares_ = 0;
 
   // The cards being dragged follow the pointer: where it is (window) and
   // where on the first dragged card it holds it (canvas).

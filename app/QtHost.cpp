@@ -18,12 +18,14 @@ QtHost::QtHost(SettingsStore& store, QWidget& mainWindow, std::function<void()> 
       mainWindow_(&mainWindow),
       quit_(std::move(quit)),
       timers_([this](int id) {
-        if (view_ != nullptr && !closing_) view_->OnTimer(id);
+        if (onTimer_ && !closing_) onTimer_(id);
       }) {}
 
 QtHost::~QtHost() { timers_.KillAll(); }
 
-void QtHost::AttachView(CTolvaView& view) { view_ = &view; }
+void QtHost::AttachView(CTolvaView& view) {
+  onTimer_ = [&view](int id) { view.OnTimer(id); };
+}
 void QtHost::AttachWindow(HostWindow& window) { window_ = &window; }
 void QtHost::AttachMapPicture(PixelMap& map) { map_ = &map; }
 

@@ -31,6 +31,8 @@ class QtHost : public Host {
   ~QtHost() override;
 
   void AttachView(CTolvaView& view);      // the timers' ticks go to its OnTimer
+  // Where the timers' ticks go instead (tests).
+  void OnTimerTicks(std::function<void(int id)> handler) { onTimer_ = std::move(handler); }
   void AttachWindow(HostWindow& window);  // drawing and effects
   void AttachMapPicture(PixelMap& map);
 
@@ -86,7 +88,7 @@ class QtHost : public Host {
   SettingsStore& store_;
   QPointer<QWidget> mainWindow_;
   std::function<void()> quit_;
-  CTolvaView* view_ = nullptr;
+  std::function<void(int id)> onTimer_;
   HostWindow* window_ = nullptr;
   PixelMap* map_ = nullptr;
   GameTimers timers_;

@@ -1,6 +1,7 @@
 #include "app/WavePlayer.h"
 
 #include <QFile>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -25,6 +26,8 @@ std::span<const int> WavePlayer::WaveIds() { return kWaveIds; }
 QString WavePlayer::ResourcePath(int waveId) { return QStringLiteral(":/waves/%1.wav").arg(waveId); }
 
 WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
+  // Without an audio device the clips keep their lengths and play in silence.
+  const bool audible = !QMediaDevices::audioOutputs().isEmpty();
   for (const int id : kWaveIds) {
     QFile file(ResourcePath(id));
     if (!file.open(QIODevice::ReadOnly)) continue;
@@ -32,8 +35,10 @@ WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
     if (!duration) continue;
     Clip clip;
     clip.durationMs = *duration;
-    clip.effect = new QSoundEffect(this);
-    clip.effect->setSource(QUrl(QStringLiteral("qrc") + ResourcePath(id)));
+    if (audible) {
+      clip.effect = new QSoundEffect(this);
+      clip.effect->setSource(QUrl(QStringLiteral("qrc") + ResourcePath(id)));
+    }
     clips_[id] = clip;
   }
 }
@@ -45,7 +50,7 @@ void WavePlayer::Play(int waveId) {
   if (clip == clips_.end()) return;
   if (playing_ != nullptr) playing_->stop();
   playing_ = clip->second.effect;
-  playing_->play();
+  if (playing_ != nullptr) playing_->play();
 }
 
 int WavePlayer::DurationMs(int waveId) const {

@@ -1,0 +1,109 @@
+// The Qt host: blocking waits hold the game and return after their time,
+// messages are answered from the keyboard with the game's steps held, and
+// nothing is shown or waited for once the program is closing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <map>
+
+#include "app/QtHost.h"
+#include "res/ResourceIds.h"
+#include "res/StringTable.h"
+#include "table/MemorySettingsStore.h"
+
+namespace tolva {
+namespace {
+
+struct QtHostTest : ::testing::Test {
+  MemorySettingsStore store;
+  QWidget mainWindow;
+  int quits = 0;
+  QtHost host{store, mainWindow, [this] { ++quits; }};
+  std::map<int, int> ticks;
+
+  void SetUp() override {
+    host.OnTimerTicks([this](int id) { ++ticks[id]; });
+  }
+};
+
+TEST_F(QtHostTest, TimersByIdReachTheGame) {
+  EXPECT_TRUE(host.SetTimer(99, 1));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks[99] >= 2; }, 5000));
+  EXPECT_TRUE(host.KillTimer(99));
+  EXPECT_FALSE(host.Timers().Running(99));
+}
+
+TEST_F(QtHostTest, AWaitHoldsTheGameForItsTime) {
+  host.SetTimer(1, 1);
+  QElapsedTimer clock;
+  clock.start();
+  host.Wait(60);
+  EXPECT_GE(clock.elapsed(), 60);
+  EXPECT_EQ(ticks[1], 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks[1] > 0; }, 5000));
+}
+
+TEST_F(QtHostTest, AWaveToItsEndWaitsAsLongAsTheClip) {
+  const int length = host.Waves().DurationMs(kWaveReach);
+  ASSERT_GT(length, 0);
+  QElapsedTimer clock;
+  clock.start();
+  host.PlayWave(kWaveReach, true);
+  EXPECT_GE(clock.elapsed(), length);
+}
+
+TEST_F(QtHostTest, AQuestionHoldsTheStepsOfTheGame) {
+  host.SetTimer(2, 1);
+  host.SetTimer(6, 1);
+  int stepsWhileAsked = -1;
+  int coinWhileAsked = -1;
+  QTimer::singleShot(80, [&] {
+    stepsWhileAsked = ticks[2];
+    coinWhileAsked = ticks[6];
+    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Y);
+  });
+  ticks.clear();
+  EXPECT_EQ(host.ShowMessage({}, kMsgAskPon, MessageStyle::YesNo), Answer::Yes);
+  EXPECT_EQ(stepsWhileAsked, 0);
+  EXPECT_GT(coinWhileAsked, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return ticks[2] > 0; }, 5000));
+}
+
+TEST_F(QtHostTest, ClosingStopsTimersAndShowsNothingMore) {
+  host.SetTimer(2, 1);
+  host.BeginClosing();
+  EXPECT_FALSE(host.Timers().Running(2));
+  EXPECT_EQ(host.ShowMessage({}, kMsgAskPon, MessageStyle::YesNo), Answer::None);
+  EXPECT_TRUE(host.SetTimer(2, 1));  // accepted, but nothing runs any more
+  EXPECT_FALSE(host.Timers().Running(2));
+  QElapsedTimer clock;
+  clock.start();
+  host.Wait(2000);
+  EXPECT_LT(clock.elapsed(), 1000);
+}
+
+TEST_F(QtHostTest, TheCourseSelectionStandInChoosesTheBeginnerCourse) {
+  EXPECT_TRUE(host.RunCourseSelection());
+  EXPECT_EQ(store.Stored("Last", "Coin0"), "0");
+  EXPECT_EQ(store.Stored("Last", "Coin3"), "0");
+  EXPECT_EQ(store.Stored("Last", "Coin4"), "10000");
+  EXPECT_EQ(store.Stored("Settei", "Course"), "1");
+}
+
+TEST_F(QtHostTest, QuittingEndsTheProgramAndTitleAndClockWork) {
+  host.SetWindowTitle("トルヴァゲーム【初級コース】");
+  EXPECT_EQ(mainWindow.windowTitle(), QString::fromUtf8("トルヴァゲーム【初級コース】"));
+  const int seconds = host.ClockSeconds();
+  EXPECT_GE(seconds, 0);
+  EXPECT_LE(seconds, 59);
+  EXPECT_GT(host.ShuffleSeed(), 1'600'000'000u);
+  host.QuitProgram();
+  EXPECT_EQ(quits, 1);
+  EXPECT_TRUE(host.Closing());
+}
+
+}  // namespace
+}  // namespace tolva
