@@ -1,6 +1,7 @@
 #include "app/WavePlayer.h"
 
 #include <QFile>
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
