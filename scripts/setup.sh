@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils imagemagick python3
   appstream desktop-file-utils
 )
 
