@@ -354,6 +354,7 @@ void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
   // A left click ends a running dissolve at once.
   if (event->button() == Qt::LeftButton) view_.SkipEffect = 1;
   if (!AcceptsInput()) return;
+  QToolTip::hideText();  // a press hides the tip; it keeps its text
   const QPoint point = event->position().toPoint();
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
   const PointerTarget target = TargetAt(Hits(), Context(), canvas, Gesture::Press);
