@@ -66,8 +66,8 @@ inline constexpr int kFlightPoints = 7;
 using FlightPath = std::array<TablePoint, kFlightPoints>;
 
 // The places of the flat table that cards and coins fly between.
-inline constexpr TablePoint kStockPlace{345, 398};
-inline constexpr TablePoint kRiverPlace{345 + 169, 398};
+inline constexpr TablePoint kStockPoint{345, 398};
+inline constexpr TablePoint kRiverPoint{345 + 169, 398};
 inline constexpr std::array<TablePoint, kSeats> kSeatPlaces{
     TablePoint{1010, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
     TablePoint{505, 1010}};

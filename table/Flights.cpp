@@ -15,9 +15,9 @@ FlightPath MakeFlight(TablePoint from, TablePoint to) {
 
 void CTolvaView::ComputeFlights() {
   for (int seat = 0; seat < kComputerSeats; ++seat) {
-    StockFlight[seat] = MakeFlight(kStockPlace, kSeatPlaces[seat]);
-    RiverFlight[seat] = MakeFlight(kRiverPlace, kSeatPlaces[seat]);
-    DiscardFlight[seat] = MakeFlight(kSeatPlaces[seat], kRiverPlace);
+    StockFlight[seat] = MakeFlight(kStockPoint, kSeatPlaces[seat]);
+    RiverFlight[seat] = MakeFlight(kRiverPoint, kSeatPlaces[seat]);
+    DiscardFlight[seat] = MakeFlight(kSeatPlaces[seat], kRiverPoint);
   }
   for (int seat = 0; seat < kSeats; ++seat)
     ReachFlight[seat] = MakeFlight(kSeatPlaces[seat], kReachCoinPlaces[seat]);

@@ -31,7 +31,7 @@ TEST(Flights, StockToSeatOneRunsTheTruncatedSevenths) {
 
 TEST(Flights, TruncationTowardsZeroStopsShortOfTheTarget) {
   // Stock to seat 3: -345 / 7 = -49.3 gives -49 (not -50): the card stops at x 2.
-  const FlightPath path = MakeFlight(kStockPlace, kSeatPlaces[3]);
+  const FlightPath path = MakeFlight(kStockPoint, kSeatPlaces[3]);
   EXPECT_EQ(Xs(path), (std::vector<int>{296, 247, 198, 149, 100, 51, 2}));
   EXPECT_EQ(Ys(path), (std::vector<int>(7, 398)));
 }
