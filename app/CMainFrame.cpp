@@ -11,6 +11,7 @@
 #include "app/CTolvaViewWidget.h"
 #include "app/CommandMenus.h"
 #include "app/QtHost.h"
+#include "dialogs/COpenning.h"
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
 #include "table/SettingsSchema.h"
@@ -39,6 +40,10 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
   });
   host_->AttachView(*view_);
   host_->AttachWindow(*window_);
+  host_->SetCourseSelection([this] {
+    COpenning dialog({store_, [this](int on) { app_.CunningMode = on; }, &view_->t.Purse}, this);
+    return dialog.exec() == QDialog::Accepted;
+  });
   setCentralWidget(window_);
   window_->setFocus();
 

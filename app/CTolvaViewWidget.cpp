@@ -95,6 +95,7 @@ void CTolvaViewWidget::FirstShow() {
   loaded_ = LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages()) &&
             LoadCardSheet(surfaces_, pictures, Messages());
   if (!loaded_) return;
+  host_.AttachMapPicture(mapPixels_);
   if (app_.PeekInstance) return;  // the peek window keeps to its own refresh
   view_.OnFirstShow();
 }

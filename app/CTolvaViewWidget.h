@@ -14,6 +14,7 @@
 #include "app/CommandMenus.h"
 #include "app/HostWindow.h"
 #include "app/PointerTargets.h"
+#include "app/QImagePixelMap.h"
 #include "render/Messages.h"
 #include "render/Scene.h"
 #include "render/Surfaces.h"
@@ -96,6 +97,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QtHost& host_;
   Surfaces surfaces_;
   SceneRenderer renderer_;
+  QImagePixelMap mapPixels_{surfaces_.Map};  // the campaign marks the map here
   std::function<CommandContext()> commandContext_;
 
   bool firstShown_ = false;

@@ -6,7 +6,6 @@
 #include <QTime>
 #include <QTimer>
 
-#include "app/CourseSelection.h"
 #include "app/HostWindow.h"
 #include "app/MessageBox.h"
 #include "table/CTolvaView.h"
@@ -101,8 +100,8 @@ PixelMap& QtHost::MapPicture() {
 }
 
 bool QtHost::RunCourseSelection() {
-  if (closing_) return false;
-  return RunModal([&] { return tolva::RunCourseSelection(store_); });
+  if (closing_ || !courseSelection_) return false;
+  return RunModal([&] { return courseSelection_(); });
 }
 
 void QtHost::SetWindowTitle(const std::string& title) {

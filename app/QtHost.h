@@ -35,6 +35,9 @@ class QtHost : public Host {
   void OnTimerTicks(std::function<void(int id)> handler) { onTimer_ = std::move(handler); }
   void AttachWindow(HostWindow& window);  // drawing and effects
   void AttachMapPicture(PixelMap& map);
+  // The modal course selection: true on OK (it has written the purses and the
+  // course), false on Cancel.
+  void SetCourseSelection(std::function<bool()> run) { courseSelection_ = std::move(run); }
 
   // --- Host -------------------------------------------------------------------------------
   Answer ShowMessage(std::string_view prefix, int stringId, MessageStyle style) override;
@@ -91,6 +94,7 @@ class QtHost : public Host {
   std::function<void(int id)> onTimer_;
   HostWindow* window_ = nullptr;
   PixelMap* map_ = nullptr;
+  std::function<bool()> courseSelection_;
   GameTimers timers_;
   WavePlayer waves_;
   int busy_ = 0;

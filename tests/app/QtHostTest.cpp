@@ -85,12 +85,17 @@ TEST_F(QtHostTest, ClosingStopsTimersAndShowsNothingMore) {
   EXPECT_LT(clock.elapsed(), 1000);
 }
 
-TEST_F(QtHostTest, TheCourseSelectionStandInChoosesTheBeginnerCourse) {
+TEST_F(QtHostTest, TheCourseSelectionRunsWithTheGamesStepsHeld) {
+  EXPECT_FALSE(host.RunCourseSelection());  // none set: as if cancelled
+  host.SetTimer(2, 1);
+  host.SetTimer(6, 1);
+  host.SetCourseSelection([&] {
+    QTest::qWait(40);
+    return ticks[2] == 0 && ticks[6] > 0;
+  });
   EXPECT_TRUE(host.RunCourseSelection());
-  EXPECT_EQ(store.Stored("Last", "Coin0"), "0");
-  EXPECT_EQ(store.Stored("Last", "Coin3"), "0");
-  EXPECT_EQ(store.Stored("Last", "Coin4"), "10000");
-  EXPECT_EQ(store.Stored("Settei", "Course"), "1");
+  host.SetCourseSelection([] { return false; });
+  EXPECT_FALSE(host.RunCourseSelection());
 }
 
 TEST_F(QtHostTest, QuittingEndsTheProgramAndTitleAndClockWork) {

@@ -2,8 +2,8 @@
 """Plays TolvaGame for real under Xvfb, with key presses and clicks.
 
 Run 1, a first start with an empty settings folder on a 1280 x 1024 desktop:
-the window takes 1200 x 900 from the desktop's height, the course selection
-chooses the beginner course, the start notices are answered with Enter, the
+the window takes 1200 x 900 from the desktop's height, Enter takes the course
+selection's beginner course, the start notices are answered with Enter, the
 flag icon is clicked and the start menu opened with F1 and "P"; then games
 are played with F7 (draw), Up (discard), drags from the stock into the hand
 and clicks (which also cut the result's dissolve short), every question
@@ -255,7 +255,7 @@ class Session:
         def found():
             for window in self.desktop.visible_windows(MAIN_TITLE):
                 info = self.desktop.info(window)
-                if info["viewable"] and not info["popup"] and info["w"] >= 320:
+                if info["viewable"] and not info["popup"] and info["w"] >= 600:
                     return window, info
             return None
         self.main, self.geometry = wait_for(found, 30, "the main window", self.program)
@@ -268,6 +268,20 @@ class Session:
     def at(self, canvas_x, canvas_y):
         sx, sy = self.scale()
         return (self.geometry["x"] + int(canvas_x * sx), self.geometry["y"] + int(canvas_y * sy))
+
+    def choose_beginner_course(self):
+        """The course selection opens with the beginner course chosen and the
+        focus on its OK button: Enter takes it."""
+        def dialog():
+            for window in self.desktop.visible_windows(MAIN_TITLE):
+                info = self.desktop.info(window)
+                if window != self.main and info["viewable"] and not info["popup"] \
+                        and 0 < info["w"] < 600:
+                    return window
+            return None
+        window = wait_for(dialog, 20, "the course selection", self.program)
+        self.desktop.focus(window)
+        self.desktop.key("Return")
 
     def answer_boxes(self, key="y"):
         """Answers every message box that is open: `key` for a question, then
@@ -382,6 +396,7 @@ def first_run(args, desktop, env, profile):
         geometry = session.find_main_window()
         check((geometry["w"], geometry["h"]) == (1200, 900),
               "a 1024-high desktop gives a 1200 x 900 window on the first start")
+        session.choose_beginner_course()
         wait_for(lambda: profile.get("Last/Coin4") == "10000", 20,
                  "the course selection's purses", program)
         check(purses(profile) == ["0", "0", "0", "0", "10000"]
