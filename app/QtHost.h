@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "app/GameTimers.h"
+#include "app/QImagePixelMap.h"
 #include "app/WavePlayer.h"
 #include "table/Host.h"
 
@@ -94,6 +95,10 @@ class QtHost : public Host {
   std::function<void(int id)> onTimer_;
   HostWindow* window_ = nullptr;
   PixelMap* map_ = nullptr;
+  // Until the pictures are loaded the campaign finds an empty map: reads give
+  // no colour and marks go nowhere.
+  QImage noMap_;
+  QImagePixelMap noMapPixels_{noMap_};
   std::function<bool()> courseSelection_;
   GameTimers timers_;
   WavePlayer waves_;

@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <map>
 
+#include "app/QImagePixelMap.h"
 #include "app/QtHost.h"
 #include "res/ResourceIds.h"
 #include "res/StringTable.h"
@@ -70,6 +71,22 @@ TEST_F(QtHostTest, AQuestionHoldsTheStepsOfTheGame) {
   EXPECT_EQ(stepsWhileAsked, 0);
   EXPECT_GT(coinWhileAsked, 0);
   EXPECT_TRUE(QTest::qWaitFor([&] { return ticks[2] > 0; }, 5000));
+}
+
+TEST_F(QtHostTest, TheMapPictureIsTheAttachedOneAndEmptyBefore) {
+  PixelMap& none = host.MapPicture();
+  EXPECT_EQ(none.Width(), 0);
+  EXPECT_EQ(none.Pixel(10, 10), kNoColour);
+  none.SetPixel(10, 10, 0xFF0000);  // goes nowhere, harms nothing
+  QImage picture(20, 10, QImage::Format_RGB32);
+  picture.fill(qRgb(1, 2, 3));
+  QImagePixelMap map(picture);
+  host.AttachMapPicture(map);
+  EXPECT_EQ(host.MapPicture().Width(), 20);
+  EXPECT_EQ(host.MapPicture().Pixel(5, 5), 0x010203u);
+  host.MapPicture().SetPixel(5, 5, 0xFF00FF);
+  EXPECT_EQ(picture.pixel(5, 5), qRgb(255, 0, 255));
+  EXPECT_EQ(host.MapPicture().Pixel(20, 5), kNoColour);
 }
 
 TEST_F(QtHostTest, ClosingStopsTimersAndShowsNothingMore) {
