@@ -90,11 +90,16 @@ void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
   const PictureSource pictures;
-  // A failure of the embedded pictures has shown 30001; a card face sheet that
-  // cannot be read shows nothing. The view then stays without a table.
-  loaded_ = LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages()) &&
-            LoadCardSheet(surfaces_, pictures, Messages());
-  if (!loaded_) return;
+  // Without its pictures the view stays without a table and no game starts.
+  // A failure of the embedded pictures shows 30001. The card face sheet's
+  // loader says nothing of its own; the player is told which file failed
+  // rather than left before an empty window.
+  if (!LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) return;
+  if (!LoadCardSheet(surfaces_, pictures, Messages())) {
+    host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
+    return;
+  }
+  loaded_ = true;
   host_.AttachMapPicture(mapPixels_);
   if (app_.PeekInstance) return;  // the peek window keeps to its own refresh
   view_.OnFirstShow();

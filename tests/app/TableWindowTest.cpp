@@ -4,6 +4,8 @@
 // hover help's colours.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest/QTest>
@@ -103,6 +105,21 @@ TEST_F(TableWindowTest, TheHandFlashHoldsTheGameAndLetsNoInputThrough) {
   EXPECT_FALSE(host.Busy());
   QTest::qWait(30);
   EXPECT_GT(ticks[2], 0);
+}
+
+TEST_F(TableWindowTest, AnUnreadableCardFaceSheetIsReportedAndNoGameStarts) {
+  // No picture library lies beside the test program.
+  QString text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      text = box->text();
+      box->accept();
+    }
+  });
+  window.FirstShow();
+  EXPECT_EQ(text, QString::fromUtf8("TolvaGameSys.dll\nファイルの読み込みに失敗しました"));
+  EXPECT_FALSE(window.PicturesLoaded());
+  EXPECT_FALSE(host.Timers().Running(99));  // the game's start-up never began
 }
 
 TEST(HoverHelpColours, TooltipsShowTheGamesColours) {
