@@ -63,11 +63,11 @@ int UsableBackSet(int v) { return v == 1 ? 1 : 0; }
 int UsableFlagOn(int v) { return v != 0 ? 1 : 0; }
 int UsableConqCity(int v) { return std::clamp(v, 0, kLastCity); }
 
-constexpr SettingSpec Int(SettingId id, std::string_view section, std::string_view key,
+constexpr SettingDeclaration Int(SettingId id, std::string_view section, std::string_view key,
                           int fallback, int (*usable)(int) = nullptr) {
   return {id, section, key, SettingType::Int, fallback, {}, usable};
 }
-constexpr SettingSpec Text(SettingId id, std::string_view section, std::string_view key,
+constexpr SettingDeclaration Text(SettingId id, std::string_view section, std::string_view key,
                            std::string_view fallback) {
   return {id, section, key, SettingType::Text, 0, fallback, nullptr};
 }
@@ -128,9 +128,9 @@ bool IsPeekSeat(int seat) { return seat >= 0 && seat < static_cast<int>(std::siz
 
 }  // namespace
 
-std::span<const SettingSpec> SettingsSchema() { return kSchema; }
+std::span<const SettingDeclaration> SettingsSchema() { return kSchema; }
 
-const SettingSpec& SpecOf(SettingId id) { return kSchema[static_cast<std::size_t>(id)]; }
+const SettingDeclaration& DeclarationOf(SettingId id) { return kSchema[static_cast<std::size_t>(id)]; }
 
 int FirstScreenWidth(int desktopHeight) {
   if (desktopHeight >= 1200) return 1600;
@@ -156,30 +156,30 @@ int PurseFromText(std::string_view text) {
 }
 
 int Settings::ReadInt(SettingId id) const {
-  const SettingSpec& spec = SpecOf(id);
-  const int stored = store_->ReadInt(spec.section, spec.key, spec.intDefault);
-  return spec.usable ? spec.usable(stored) : stored;
+  const SettingDeclaration& declared = DeclarationOf(id);
+  const int stored = store_->ReadInt(declared.section, declared.key, declared.intDefault);
+  return declared.usable ? declared.usable(stored) : stored;
 }
 
 void Settings::WriteInt(SettingId id, int value) {
-  const SettingSpec& spec = SpecOf(id);
-  store_->WriteInt(spec.section, spec.key, value);
+  const SettingDeclaration& declared = DeclarationOf(id);
+  store_->WriteInt(declared.section, declared.key, value);
 }
 
 std::string Settings::ReadText(SettingId id) const {
-  const SettingSpec& spec = SpecOf(id);
-  return store_->ReadString(spec.section, spec.key, spec.textDefault);
+  const SettingDeclaration& declared = DeclarationOf(id);
+  return store_->ReadString(declared.section, declared.key, declared.textDefault);
 }
 
 void Settings::WriteText(SettingId id, std::string_view text) {
-  const SettingSpec& spec = SpecOf(id);
-  store_->WriteString(spec.section, spec.key, text);
+  const SettingDeclaration& declared = DeclarationOf(id);
+  store_->WriteString(declared.section, declared.key, text);
 }
 
 int Settings::GamenAtStartUp(std::optional<int> desktopHeight) {
-  const SettingSpec& spec = SpecOf(SettingId::Gamen);
-  const int stored = store_->ReadInt(spec.section, spec.key, kGamenUnchosen);
-  if (stored != kGamenUnchosen) return spec.usable(stored);
+  const SettingDeclaration& declared = DeclarationOf(SettingId::Gamen);
+  const int stored = store_->ReadInt(declared.section, declared.key, kGamenUnchosen);
+  if (stored != kGamenUnchosen) return declared.usable(stored);
   const int width = desktopHeight ? FirstScreenWidth(*desktopHeight) : kScreenWidths[0];
   SetGamen(width);
   return width;

@@ -65,7 +65,7 @@ enum class SettingId : int {
 
 enum class SettingType { Int, Text };
 
-struct SettingSpec {
+struct SettingDeclaration {
   SettingId id;
   std::string_view section;
   std::string_view key;
@@ -77,8 +77,8 @@ struct SettingSpec {
 };
 
 // All values, in the order of SettingId.
-std::span<const SettingSpec> SettingsSchema();
-const SettingSpec& SpecOf(SettingId id);
+std::span<const SettingDeclaration> SettingsSchema();
+const SettingDeclaration& DeclarationOf(SettingId id);
 
 // --- window sizes ("Gamen") -----------------------------------------------------------
 // The six widths of the screen size menu; the window is width × width / 4 × 3.

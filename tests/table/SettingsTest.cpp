@@ -75,7 +75,7 @@ TEST(SettingsSchema, HoldsEverySectionKeyTypeAndDefault) {
     EXPECT_EQ(schema[i].type, expected[i].type);
     if (expected[i].type == SettingType::Int) EXPECT_EQ(schema[i].intDefault, expected[i].number);
     else EXPECT_EQ(schema[i].textDefault, expected[i].text);
-    EXPECT_EQ(&SpecOf(schema[i].id), &schema[i]);
+    EXPECT_EQ(&DeclarationOf(schema[i].id), &schema[i]);
   }
 }
 
