@@ -21,7 +21,8 @@
 //   HumanDiscard.cpp  the human's discard with its refusals and questions
 //   HumanKeys.cpp     the hand keys, drawing (F7) and taking (F8) by key
 //   Flights.cpp       the seven-point flight tables
-//   Campaign.cpp      purses, salaries, course title, campaign reset, the map seams
+//   Campaign.cpp      purses, salaries, course title, campaign reset, the map advance
+//   MapView.cpp       showing, hiding, zooming and centring the world map
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
@@ -129,6 +130,10 @@ class CTolvaView : private RulesHost {
   double ViewAngle = 23;  // bird's-eye angle, 9..31 ("Kakudo")
   int MapZoom = 1;
   TablePoint MapOrg{};
+  // The map's scroll position and the size of the area it is shown in, kept in
+  // step by the window (table/MapView.cpp says who writes which).
+  TablePoint MapScroll{};
+  TablePoint MapClient{1200, 900};
   TablePoint CityPoint{654, 260};
   int CunningMode = 0;
 
@@ -190,8 +195,13 @@ class CTolvaView : private RulesHost {
   void MapResetCommand();  // "世界地図の初期化(&I)"
   // After the tenth game of a city: the route on the map, then timer 12.
   void AdvanceMap();
+  // The world map view (MapView.cpp).
   void ToggleMap();
   void SetMapZoom(int zoom);
+  void CentreOnCity();
+  // The window is going away: with the map up, its scroll origin is kept for
+  // the next run.
+  void OnDestroy();
 
   // The cards that have left one place and not reached another at this moment
   // (for the card-conservation check); the dragged cards are counted by the check.

@@ -1,7 +1,6 @@
 // The campaign as far as the games need it: the purses in the store, the
 // salaries at the start of a city, the window title of the course, the reset
-// of a lost campaign, and the seams of the world map (the map advance after a
-// city's tenth game, showing and zooming the map).
+// of a lost campaign, and the seam of the map advance after a city's tenth game.
 #include <string>
 
 #include "table/CTolvaView.h"
@@ -78,19 +77,6 @@ void CTolvaView::AdvanceMap() {
   MapShown = 1;
   host_.MapViewChanged();
   SetFlowTimer(kTimerNextCity, kNextCityPauseMs);
-}
-
-void CTolvaView::ToggleMap() {
-  MapShown = MapShown ? 0 : 1;
-  host_.MapViewChanged();
-}
-
-void CTolvaView::SetMapZoom(int zoom) {
-  if (zoom < 1 || zoom > 3 || zoom == MapZoom) return;
-  if (zoom == 1) MapOrg = {};
-  MapZoom = zoom;
-  StoredSettings().SetZoom(zoom);
-  host_.MapViewChanged();
 }
 
 }  // namespace tolva
