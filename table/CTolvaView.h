@@ -21,12 +21,16 @@
 //   HumanDiscard.cpp  the human's discard with its refusals and questions
 //   HumanKeys.cpp     the hand keys, drawing (F7) and taking (F8) by key
 //   Flights.cpp       the seven-point flight tables
-//   Campaign.cpp      purses, salaries, course title, campaign reset, the map advance
+//   Campaign.cpp      purses, salaries, course title, campaign reset
+//   MapAdvance.cpp    the map advance after a city: the leg search, the route
+//                     animation (timer 13), the conquest or the campaign's end,
+//                     and the rebuilding of the route at start-up
 //   MapView.cpp       showing, hiding, zooming and centring the world map
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,8 @@
 #include "rules/TableState.h"
 #include "table/Host.h"
 #include "table/HumanInput.h"
+#include "table/MapMarks.h"
+#include "table/MapTracing.h"
 
 namespace tolva {
 
@@ -134,7 +140,10 @@ class CTolvaView : private RulesHost {
   // step by the window (table/MapView.cpp says who writes which).
   TablePoint MapScroll{};
   TablePoint MapClient{1200, 900};
-  TablePoint CityPoint{654, 260};
+  TablePoint CityPoint{kStartCityPoint.x, kStartCityPoint.y};  // where the king stands on the map
+  // The route, city-edge and city colours read from the map picture, with the
+  // fixed conquered and travelled colours.
+  MapColours MapKeyColours{};
   int CunningMode = 0;
 
   // --- the host's entry points --------------------------------------------------------------
@@ -195,6 +204,12 @@ class CTolvaView : private RulesHost {
   void MapResetCommand();  // "世界地図の初期化(&I)"
   // After the tenth game of a city: the route on the map, then timer 12.
   void AdvanceMap();
+  // At start-up, once the map picture is loaded: the conquered part of the
+  // route painted again from "ConqCity", and the city point set. Marks of
+  // this run painted before are taken off first.
+  void RebuildRoute();
+  // The leg being walked by the route animation (timer 13); none between legs.
+  const std::optional<RouteWalker>& Route() const { return route_; }
   // The world map view (MapView.cpp).
   void ToggleMap();
   void SetMapZoom(int zoom);
@@ -242,12 +257,20 @@ class CTolvaView : private RulesHost {
   void ReachCoinTick();     // 6
   void TurnPauseEnds();     // 21
   void NextCity();          // 12
+  void RouteTick();         // 13
 
   void ComputeFlights();
   void ResetFlow();
   void StartReachCoin(int seat);
   void ReachCue();
   void FinishGame(ResultPicture picture);
+
+  // The map advance (MapAdvance.cpp).
+  PixelMap& MapPicture();  // the host's picture, painted through mapMarks_
+  void LegEnds();
+  void LegTooLong();
+  void CompleteCampaign();
+  void AdvanceFailed();
   // Offers `card` to seat's hand as the card after its last one and asks
   // IsWinningHand; the count goes back afterwards unless the card wins and
   // keepOnWin is set.
@@ -278,6 +301,9 @@ class CTolvaView : private RulesHost {
   TimerRecord lastTimer_;
   std::array<bool, kTimerIds> timerSet_{};
   bool resultShowing_ = false;  // from a game's end until EndGame
+  MapMarks mapMarks_;
+  std::optional<RouteWalker> route_;
+  std::size_t legMarks_ = 0;  // mapMarks_.Changes() when the leg began
 };
 
 }  // namespace tolva

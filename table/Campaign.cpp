@@ -1,6 +1,6 @@
 // The campaign as far as the games need it: the purses in the store, the
-// salaries at the start of a city, the window title of the course, the reset
-// of a lost campaign, and the seam of the map advance after a city's tenth game.
+// salaries at the start of a city, the window title of the course, and the
+// reset of a lost campaign. The map advance between cities is MapAdvance.cpp's.
 #include <string>
 
 #include "table/CTolvaView.h"
@@ -10,7 +10,6 @@ namespace tolva {
 
 namespace {
 constexpr int kSalary = 50;
-constexpr int kNextCityPauseMs = 3000;
 
 std::string CourseName(int course) {
   switch (course) {
@@ -48,6 +47,11 @@ void CTolvaView::ResetCampaign() {
   t.Purse.fill(0);
   SavePurses();
   StoredSettings().SetConqCity(0);
+  // The king goes back to the starting city on a map without this run's
+  // marks; a new campaign that walked on from the old city point would reach
+  // the end of the route long before its count of cities.
+  RebuildRoute();
+  host_.MapViewChanged();
   TableActive = 0;
   t.GameNo = 0;
   RedrawScene(false);
@@ -69,14 +73,6 @@ void CTolvaView::MapResetCommand() {
   KillGameTimers();
   if (Dragging != DragKind::None) ReturnDragged();
   ResetCampaign();
-}
-
-// Until the route tracing on the map picture is in place, the map is shown and
-// the next city follows after the usual pause (timer 12).
-void CTolvaView::AdvanceMap() {
-  MapShown = 1;
-  host_.MapViewChanged();
-  SetFlowTimer(kTimerNextCity, kNextCityPauseMs);
 }
 
 }  // namespace tolva

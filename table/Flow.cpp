@@ -18,6 +18,7 @@ constexpr int kGamesPerCity = 10;
 }  // namespace
 
 void CTolvaView::OnFirstShow() {
+  RebuildRoute();  // the map picture is loaded by now
   const Settings settings = StoredSettings();
   t.ManSpeed = settings.ManSpeed();
   t.CardSpeed = settings.CardSpeed();

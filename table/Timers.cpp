@@ -74,7 +74,8 @@ void CTolvaView::OnTimer(int id) {
     case kTimerReachCoin: ReachCoinTick(); break;
     case kTimerTurnPause: TurnPauseEnds(); break;
     case kTimerNextCity: NextCity(); break;
-    default: break;  // the route (13) belongs to the campaign's map advance
+    case kTimerRoute: RouteTick(); break;
+    default: break;
   }
 }
 

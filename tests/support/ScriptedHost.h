@@ -17,6 +17,7 @@
 #include "rules/TableState.h"
 #include "table/CTolvaView.h"
 #include "table/Host.h"
+#include "table/MemoryPixelMap.h"
 #include "table/MemorySettingsStore.h"
 
 namespace tolva::testing {
@@ -78,6 +79,9 @@ class ScriptedHost : public Host {
   // Runs while the result picture is up (its dissolve lets input through).
   std::function<void()> duringResult;
   MemorySettingsStore store;
+  // The map picture the campaign paints on (RouteMaps.h: four cities, then a
+  // dead end). A scenario may put another picture here before the start-up.
+  MemoryPixelMap map;
 
   // --- what happened ------------------------------------------------------------------------
   std::vector<HostEvent> events;

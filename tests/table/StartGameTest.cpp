@@ -185,6 +185,8 @@ TEST_F(FirstGameTest, AfterTheTenthGameTheMapAdvancesAndTheNextCityBeginsAfterTh
   view.EndGame();
   EXPECT_EQ(view.MapShown, 1);
   EXPECT_EQ(view.t.GameNo, 10) << "no game is started";
+  EXPECT_EQ(host.PendingTimers(), std::vector<int>{kTimerRoute});
+  ASSERT_TRUE(host.RunUntil([&] { return host.TimerPending(kTimerNextCity); }, "the end of the route"));
   EXPECT_EQ(host.TimerPeriod(kTimerNextCity), 3000);
   host.RunFor(2999);
   EXPECT_EQ(view.MapShown, 1);
