@@ -3,10 +3,13 @@
 // 99 cities in the campaign's key colours, then walks the whole route with
 // the game's own tracing code and refuses to write a picture it cannot walk.
 //
-//   tolva_mapgen <res/map folder> <output png> [--keep-rejected]
+//   tolva_mapgen <res/map folder> <output png> [--keep-rejected] [--raw <output ppm>]
 //
 // With --keep-rejected a picture whose route does not hold is still written,
 // beside the output as <output>.rejected.png, to look at while mending the data.
+// With --raw the same picture is also written as a binary portable pixmap
+// (P6: width, height, then three bytes a pixel), which the headless simulator
+// reads without Qt to play whole campaigns on the real map.
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -96,9 +99,20 @@ QImage Draw(const Features& features, const Route& route, const RouteLayout& lay
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   const QStringList args = app.arguments();
-  const bool keepRejected = args.size() == 4 && args[3] == QStringLiteral("--keep-rejected");
-  if (args.size() != 3 && !keepRejected) {
-    std::fprintf(stderr, "usage: tolva_mapgen <res/map folder> <output png> [--keep-rejected]\n");
+  bool keepRejected = false;
+  QString rawOutput;
+  bool usable = args.size() >= 3;
+  for (int i = 3; usable && i < args.size(); ++i) {
+    if (args[i] == QStringLiteral("--keep-rejected")) {
+      keepRejected = true;
+    } else if (args[i] == QStringLiteral("--raw") && i + 1 < args.size()) {
+      rawOutput = args[++i];
+    } else {
+      usable = false;
+    }
+  }
+  if (!usable) {
+    std::fprintf(stderr, "usage: tolva_mapgen <res/map folder> <output png> [--keep-rejected] [--raw <output ppm>]\n");
     return 2;
   }
   using namespace tolva::mapgen;
@@ -120,6 +134,12 @@ int main(int argc, char** argv) {
     QImageWriter writer(args[2], "png");
     writer.setQuality(0);  // for PNG: the strongest compression
     if (!writer.write(picture)) throw std::runtime_error(("cannot write " + args[2] + ": " + writer.errorString()).toStdString());
+    if (!rawOutput.isEmpty()) {
+      QDir().mkpath(QFileInfo(rawOutput).absolutePath());
+      QImageWriter raw(rawOutput, "ppm");
+      if (!raw.write(picture.convertToFormat(QImage::Format_RGB888)))
+        throw std::runtime_error(("cannot write " + rawOutput + ": " + raw.errorString()).toStdString());
+    }
     int longest = 0;
     for (const LegReport& l : legs) longest = std::max(longest, l.steps);
     QTextStream(stdout) << "world map: " << legs.size() << " legs, first three " << legs[0].steps << ", " << legs[1].steps << ", "
