@@ -1,7 +1,6 @@
 #include "tools/simulator/SimHost.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "table/SettingsSchema.h"
 
@@ -52,17 +51,32 @@ bool SimHost::KillTimer(int id) {
   return true;
 }
 
+void SimHost::Restart() {
+  active_.clear();
+  tally.campaignCompleted = false;
+  tally.quitAfterCompletion = false;
+  tally.campaignLost = false;
+}
+
 Answer SimHost::ShowMessage(std::string_view, int stringId, MessageStyle style) {
   switch (style) {
     case MessageStyle::Error:
       tally.faults.push_back("error message " + std::to_string(stringId));
       return Answer::Ok;
-    case MessageStyle::Information: return Answer::Ok;
+    case MessageStyle::Information:
+      if (stringId == kMsgCampaignComplete) tally.campaignCompleted = true;
+      return Answer::Ok;
     default: break;
   }
   ++tally.questions;
   switch (stringId) {
-    case kMsgWarChestEmpty: ++tally.campaignResets; return Answer::Yes;
+    case kMsgWarChestEmpty:
+      ++tally.campaignResets;
+      if (campaignMode) {
+        tally.campaignLost = true;
+        return Answer::No;
+      }
+      return Answer::Yes;
     case kMsgAskKan:
       // Now and then the bot makes a Pon with two cards of its choosing.
       if (random() % 5 == 0) {
@@ -83,26 +97,33 @@ Answer SimHost::ShowMessage(std::string_view, int stringId, MessageStyle style) 
 
 void SimHost::PlayWave(int waveId, bool) {
   if (waveId == kWaveDiscardLands) ++tally.discards;
+  if (waveId == kWaveRouteFifth) ++tally.routeFifths;
+  if (waveId == kWaveRouteTenth) ++tally.routeTenths;
 }
 
-void SimHost::ShowResultPicture(ResultPicture) {
+void SimHost::ShowResultPicture(ResultPicture picture) {
+  if (picture == ResultPicture::CampaignComplete) return;  // no game ends there
   ++gamesFinished;
   if (onResult != nullptr) onResult(resultContext, *view_);
 }
 
-PixelMap& SimHost::MapPicture() {
-  // The flow never draws on the map; reaching here is a fault of the program.
-  std::abort();
-}
+PixelMap& SimHost::MapPicture() { return map; }
 
 bool SimHost::RunCourseSelection() {
   Settings settings(store);
   for (int seat = 0; seat < kComputerSeats; ++seat) settings.SetPurse(seat, 0);
-  settings.SetPurse(kHumanSeat, 10000);
+  settings.SetPurse(kHumanSeat, kingPurse);
   settings.SetCourse(1);
   return true;
 }
 
-void SimHost::QuitProgram() { tally.faults.push_back("the program was told to quit"); }
+void SimHost::QuitProgram() {
+  // Only the completed campaign ends the program on its own.
+  if (tally.campaignCompleted) {
+    tally.quitAfterCompletion = true;
+  } else {
+    tally.faults.push_back("the program was told to quit");
+  }
+}
 
 }  // namespace tolva::sim

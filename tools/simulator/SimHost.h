@@ -11,6 +11,7 @@
 
 #include "table/CTolvaView.h"
 #include "table/Host.h"
+#include "table/MemoryPixelMap.h"
 #include "table/MemorySettingsStore.h"
 
 namespace tolva::sim {
@@ -23,6 +24,11 @@ struct HostTally {
   long long unknownQuestions = 0;
   long long campaignResets = 0;  // 30015 asked
   long long kanDeclined = 0;     // 30018 answered No: a Pon with chosen cards
+  long long routeFifths = 0;     // waves 157 and 158 of the route animation
+  long long routeTenths = 0;
+  bool campaignLost = false;      // 30015 answered No (campaign mode)
+  bool campaignCompleted = false; // 30088 shown
+  bool quitAfterCompletion = false;
   std::vector<std::string> faults;  // error boxes, an unexpected quit
 };
 
@@ -39,7 +45,12 @@ class SimHost : public Host {
   void* resultContext = nullptr;
 
   MemorySettingsStore store;
+  MemoryPixelMap map{0, 0};  // the map picture the campaign paints on
   HostTally tally;
+  // In campaign mode a purse used up ends the run (30015 is answered No);
+  // otherwise the campaign starts again from the course selection.
+  bool campaignMode = false;
+  int kingPurse = 10000;  // written by the course selection (the beginner course's)
   std::mt19937_64 random;  // the clock's seconds and the bot's answers
 
   // --- Host ------------------------------------------------------------------------------
@@ -63,6 +74,9 @@ class SimHost : public Host {
   void QuitProgram() override;
   void ShowReachBadge(int) override {}
   void MapViewChanged() override {}
+  // The next run of the program: the timers and the run's tally of the
+  // campaign's end are gone.
+  void Restart();
 
  private:
   struct Timer {

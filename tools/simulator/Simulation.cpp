@@ -1,5 +1,6 @@
 #include "tools/simulator/Simulation.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iomanip>
 #include <ostream>
@@ -9,9 +10,11 @@
 #include "rules/CardText.h"
 #include "rules/Invariant.h"
 #include "table/CTolvaView.h"
+#include "table/MapTracing.h"
 #include "table/SettingsSchema.h"
 #include "tools/simulator/HumanBot.h"
 #include "tools/simulator/SimHost.h"
+#include "tools/simulator/StandInMap.h"
 
 namespace tolva::sim {
 
@@ -52,24 +55,70 @@ struct Simulation::State {
   SimOptions options;
   std::ostream* log;
   SimHost host;
-  CTolvaView view;
-  HumanBot bot;
+  std::shared_ptr<const MemoryPixelMap> map;  // the picture each run loads
+  std::unique_ptr<CTolvaView> view;
+  std::unique_ptr<HumanBot> bot;
   SimStats stats;
   std::string fault;
   long long gameSteps = 0;
   bool started = false;
+  bool walking = false;  // a route leg is being walked
+  int legSteps = 0;
 
   State(const SimOptions& o, std::ostream* out)
-      : options(o), log(out), host(o.seed), view(host), bot(view, o.seed * 31 + 7) {
-    host.Attach(view);
+      : options(o), log(out), host(o.seed),
+        map(o.map ? o.map : std::make_shared<const MemoryPixelMap>(StandInMap())) {
     Settings settings(host.store);
     settings.SetJoker(o.jokers);
     settings.SetTolvaRitu(o.tolvaRate);
     settings.SetAutoStart(1);
+    host.campaignMode = o.campaign;
+    host.kingPurse = o.kingPurse;
     host.onResult = [](void* context, const CTolvaView& v) {
       static_cast<State*>(context)->OnResult(v);
     };
     host.resultContext = this;
+  }
+
+  // A start of the program: the map picture as loaded, a new view on the
+  // stored campaign, and the start-up (timer 99, then AutoStart).
+  void StartProgram() {
+    bot.reset();
+    view.reset();
+    host.Restart();
+    host.map = *map;
+    view = std::make_unique<CTolvaView>(host);
+    host.Attach(*view);
+    bot = std::make_unique<HumanBot>(*view, options.seed * 31 + 7 + static_cast<std::uint64_t>(stats.runs));
+    ++stats.runs;
+    walking = false;
+    view->OnFirstShow();
+    stats.cities = Settings(host.store).ConqCity();
+  }
+
+  // Follows the route animation: a leg ends when its walker goes away.
+  void WatchRoute() {
+    const auto& route = view->Route();
+    if (route) {
+      walking = true;
+      legSteps = route->RouteSteps();
+      return;
+    }
+    if (!walking) return;
+    walking = false;
+    ++stats.legs;
+    stats.routeSteps += legSteps;
+    if (host.tally.campaignCompleted) {
+      ++stats.completions;
+      stats.cities = kEndCount;  // the hundredth leg: ConqCity is already back at 0
+    } else {
+      stats.cities = Settings(host.store).ConqCity();
+    }
+    stats.mostCities = std::max(stats.mostCities, stats.cities);
+  }
+
+  bool CampaignOver() const {
+    return options.campaign && (host.tally.campaignLost || host.tally.quitAfterCompletion);
   }
 
   void OnResult(const CTolvaView& v) {
@@ -91,15 +140,15 @@ struct Simulation::State {
   }
 
   int InFlight() const {
-    const auto cards = view.CardsInFlight();
+    const auto cards = view->CardsInFlight();
     return cards.empty() ? kEmptySlot : cards.front();
   }
 
   void Report(const std::string& when) {
     if (!fault.empty()) return;
     std::ostringstream out;
-    const TableState& t = view.t;
-    const std::string detail = CheckCardConservation(t, view.CardsInFlight());
+    const TableState& t = view->t;
+    const std::string detail = CheckCardConservation(t, view->CardsInFlight());
     out << "FAULT in game " << stats.games + 1 << " (game " << t.GameNo << " of the city), step "
         << gameSteps << ", " << when << ": " << (detail.empty() ? "see below" : detail) << "\n";
     for (const auto& message : host.tally.faults) out << "  reported: " << message << "\n";
@@ -108,7 +157,7 @@ struct Simulation::State {
         << t.PonSelect << ", Reach pending " << t.ReachPending << "\n";
     out << "  timers:";
     for (int id = 1; id < kTimerIds; ++id)
-      if (view.TimerRunning(id)) out << " " << id;
+      if (view->TimerRunning(id)) out << " " << id;
     out << "\n";
     for (int seat = 0; seat < kSeats; ++seat) {
       out << "  hand " << seat << (t.ReachFlag[seat] ? " (Reach)" : "") << ": "
@@ -122,7 +171,7 @@ struct Simulation::State {
         out << "  row " << row << ": "
             << CardNames(std::span(t.Meld[row].data(), std::min(t.MeldLength[row], kMeldSlots))) << "\n";
     out << "  dragged: " << CardNames(std::span(t.Dragged.data(), std::max(0, std::min(t.DraggedCount, kHandSlots))))
-        << "; in flight: " << CardNames(view.CardsInFlight()) << "\n";
+        << "; in flight: " << CardNames(view->CardsInFlight()) << "\n";
     fault = out.str();
   }
 
@@ -131,7 +180,7 @@ struct Simulation::State {
       Report(when);
       return false;
     }
-    if (options.checkEveryStep && view.TableActive && !CardsConserved(view.t, InFlight())) {
+    if (options.checkEveryStep && view->TableActive && !CardsConserved(view->t, InFlight())) {
       Report(when);
       return false;
     }
@@ -142,17 +191,26 @@ struct Simulation::State {
     if (!fault.empty()) return false;
     if (!started) {
       started = true;
-      view.OnFirstShow();
+      StartProgram();
     }
     const long long target = host.gamesFinished + 1;
     gameSteps = 0;
     while (host.gamesFinished < target) {
+      if (CampaignOver()) {
+        stats.campaignLost = host.tally.campaignLost;
+        return true;
+      }
+      if (host.tally.quitAfterCompletion) {
+        StartProgram();  // the next run begins with the course selection
+        if (!Check("after the start of the program")) return false;
+        continue;
+      }
       if (++gameSteps > options.stepLimit) {
         Report("the game did not end within " + std::to_string(options.stepLimit) + " steps");
         return false;
       }
-      if (view.HumansTurn() && !view.GameTimerPending()) {
-        bot.Act();
+      if (view->HumansTurn() && !view->GameTimerPending()) {
+        bot->Act();
         if (!Check("after the bot's action")) return false;
         continue;
       }
@@ -160,6 +218,7 @@ struct Simulation::State {
         Report("no timer is set and it is not the human's turn: the game stands still");
         return false;
       }
+      WatchRoute();
       if (!Check("after a timer step")) return false;
     }
     stats.steps += gameSteps;
@@ -172,14 +231,18 @@ Simulation::Simulation(const SimOptions& options, std::ostream* log)
 Simulation::~Simulation() = default;
 
 bool Simulation::PlayGame() { return s_->PlayGame(); }
+bool Simulation::CampaignOver() const { return s_->CampaignOver(); }
 
 const SimStats& Simulation::Stats() const {
   SimStats& stats = s_->stats;
   stats.turns = s_->host.tally.discards;
   stats.campaignResets = s_->host.tally.campaignResets;
-  stats.botActions = s_->bot.actions;
+  stats.botActions = s_->bot ? s_->bot->actions : 0;
+  stats.routeFifths = s_->host.tally.routeFifths;
+  stats.routeTenths = s_->host.tally.routeTenths;
   stats.unknownQuestions = s_->host.tally.unknownQuestions;
-  for (int seat = 0; seat < kSeats; ++seat) stats.purses[seat] = s_->view.t.Purse[seat];
+  if (s_->view)
+    for (int seat = 0; seat < kSeats; ++seat) stats.purses[seat] = s_->view->t.Purse[seat];
   return stats;
 }
 
@@ -206,6 +269,23 @@ void Simulation::PrintSummary(std::ostream& out) const {
   out << "purses:";
   for (int seat = 0; seat < kSeats; ++seat) out << " " << kSeatNames[seat] << " " << stats.purses[seat];
   out << "\ncampaign resets: " << stats.campaignResets << "\n";
+  out << "route: " << stats.legs << " legs walked, " << stats.routeSteps << " steps, waves 157 x"
+      << stats.routeFifths << " and 158 x" << stats.routeTenths << "; most cities conquered "
+      << stats.mostCities << "; campaigns completed " << stats.completions << "; program runs "
+      << stats.runs << "\n";
+  if (s_->options.campaign) {
+    out << "campaign: ";
+    if (stats.completions > 0) {
+      out << "completed after " << stats.games << " games: the hundredth leg walked, " << kEndCount
+          << " cities conquered\n";
+    } else if (stats.campaignLost) {
+      out << "the king's purse was used up at the start of a city after " << stats.cities
+          << " cities conquered, in game " << stats.games << "\n";
+    } else {
+      out << "still under way after " << stats.games << " games, " << stats.cities
+          << " cities conquered\n";
+    }
+  }
   if (stats.unknownQuestions > 0) out << "unexpected questions: " << stats.unknownQuestions << "\n";
 }
 
