@@ -37,6 +37,10 @@ void CTolvaView::RebuildRoute() {
 }
 
 void CTolvaView::AdvanceMap() {
+  // The city's games are over: no seat has a turn until the next city's
+  // opening choice. The player may hide the map meanwhile, and must not play
+  // on (or declare on) the finished table, whoever moved last.
+  t.TurnSeat = -1;
   MapShown = 1;
   MapZoom = kAdvanceZoom;
   CentreOnCity();

@@ -149,6 +149,27 @@ TEST_F(MapAdvance, ALegThatEndsAtNoCityConquersNothing) {
   EXPECT_EQ(host.PendingTimers(), std::vector<int>{kTimerNextCity});
 }
 
+TEST_F(MapAdvance, TheFinishedTableCannotBePlayedWhileTheMapIsHidden) {
+  StartUp(0);
+  view.t.GameNo = 9;
+  view.StartGame();
+  view.t.TurnSeat = kHumanSeat;  // he won the tenth game on his own draw
+  view.t.ResultSeat = kHumanSeat;
+  view.t.ResultKind = kTsumo;
+  view.EndGame();
+  view.ToggleMap();  // the player looks at the table during the walk
+  ASSERT_EQ(view.MapShown, 0);
+  const int stock = view.t.StockCount;
+  host.ClearEvents();
+  EXPECT_FALSE(view.HumansTurn());
+  view.DrawFromStock();
+  view.DeclareTolva();
+  EXPECT_EQ(view.t.StockCount, stock);
+  EXPECT_TRUE(host.Calls(HostCall::ResultPicture).empty()) << "no second settlement of the tenth game";
+  ASSERT_TRUE(WalkLeg());
+  EXPECT_EQ(settings.ConqCity(), 1);
+}
+
 // --- start-up -----------------------------------------------------------------
 
 TEST_F(MapAdvance, StartUpWithThreeCitiesConqueredShowsThreeLegsAndTheThirdCity) {
