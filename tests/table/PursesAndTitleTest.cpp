@@ -42,17 +42,6 @@ TEST_F(PursesAndTitleTest, DamagedPurseTextsLoadAsTheAccessorsReadThem) {
   EXPECT_EQ(view.t.Purse, (TableState::Ints<kSeats>{0, 12, 0, kPurseLimit, 0}));
 }
 
-TEST_F(PursesAndTitleTest, SalariesComeOutOfTheKingsPurseOnlyAtACitysFirstGame) {
-  view.Initialising = 0;
-  settings.SetPurse(kHumanSeat, 1000);
-  settings.SetPurse(2, -40);
-  view.StartGame();
-  EXPECT_EQ(view.t.Purse, (TableState::Ints<kSeats>{50, 50, 10, 50, 800}));
-  view.StartGame();  // game 2 loads nothing and pays nothing
-  EXPECT_EQ(view.t.Purse, (TableState::Ints<kSeats>{50, 50, 10, 50, 800}));
-  EXPECT_EQ(settings.Purse(kHumanSeat), 1000) << "the salaries are saved with the next settlement";
-}
-
 TEST_F(PursesAndTitleTest, TheTitleNamesTheCourseAndAnyOtherValueIsTheBeginnerCourse) {
   const std::pair<int, const char*> cases[] = {
       {1, "トルヴァゲーム【初級コース】"}, {2, "トルヴァゲーム【中級コース】"},
@@ -82,18 +71,6 @@ TEST_F(PursesAndTitleTest, TheCunningNoticeComesOnlyForTheBeginnerCourseWithTheN
   view.SetCourseTitle(true);
   ASSERT_EQ(host.Calls(HostCall::Message).size(), 1u);
   EXPECT_EQ(host.Calls(HostCall::Message)[0].style, MessageStyle::Information);
-}
-
-TEST_F(PursesAndTitleTest, AResetAgreedToChoosesACourseAndNamesItWithTheNotice) {
-  view.Initialising = 0;
-  settings.SetPurse(kHumanSeat, 50);
-  settings.SetCourse(3);
-  host.courseChosen = 1;
-  host.Expect(kMsgWarChestEmpty, Answer::Yes);
-  view.StartGame();
-  EXPECT_EQ(Title(), "トルヴァゲーム【初級コース】");
-  EXPECT_EQ(host.MessageIds(), (std::vector<int>{kMsgWarChestEmpty, kMsgCunningNextStart}));
-  EXPECT_EQ(view.t.Purse[kHumanSeat], 10000 - 200);
 }
 
 }  // namespace
