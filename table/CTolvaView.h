@@ -26,6 +26,8 @@
 //                     animation (timer 13), the conquest or the campaign's end,
 //                     and the rebuilding of the route at start-up
 //   MapView.cpp       showing, hiding, zooming and centring the world map
+//   Peek.cpp          cunning mode: publishing the hands, starting a peek window,
+//                     and the peek window's own polling (timer 98)
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
@@ -217,6 +219,20 @@ class CTolvaView : private RulesHost {
   // The window is going away: with the map up, its scroll origin is kept for
   // the next run.
   void OnDestroy();
+
+  // --- cunning mode: the peek window on a computer seat's hand -------------------------------
+  // Main instance. The drawing of each computer seat publishes its hand in the
+  // peek channel; a seat's peek command shows that seat in the peek window,
+  // starting one when none runs and the seat holds cards.
+  void PublishHand(int seat);
+  void StartPeek(int seat);
+  // Peek instance, which keeps the hand it shows in seat 0's slots. When its
+  // window is first shown it polls the channel at once and then every 500 ms
+  // (timer 98); each poll shows the chosen seat's hand when its text changed,
+  // and "Now" = 4 closes the window.
+  void StartPeekPolling();
+  void PeekTick();
+  std::string LastPeekText;  // the hand text the peek window shows
 
   // The cards that have left one place and not reached another at this moment
   // (for the card-conservation check); the dragged cards are counted by the check.

@@ -66,12 +66,24 @@ class Host {
   // course), false on Cancel.
   virtual bool RunCourseSelection() = 0;
   virtual void SetWindowTitle(const std::string& title) = 0;
-  // Ends the program (after the campaign is complete, or a cancelled course selection).
+  // Ends the program (after the campaign is complete, or a cancelled course
+  // selection; in a peek instance, when the game tells its window to close).
   virtual void QuitProgram() = 0;
   // The Reach cue's badge on the main window (icon 169 or 168; 0 removes it).
   virtual void ShowReachBadge(int iconId) = 0;
   // The map view changed (shown, hidden, zoomed or scrolled): repaint it.
   virtual void MapViewChanged() = 0;
+
+  // --- the peek window (cunning mode) ----------------------------------------------------
+  // Starts a peek instance, a second process of this program with "/W"; false
+  // when it could not be started.
+  virtual bool StartPeekInstance() = 0;
+  // The peek instance this process started last is still running (false when
+  // it started none).
+  virtual bool PeekInstanceRunning() = 0;
+  // In a peek instance: gives its window a client area of width x height; the
+  // window's bottom-right corner stays where it is.
+  virtual void ResizePeekWindow(int width, int height) = 0;
 };
 
 }  // namespace tolva

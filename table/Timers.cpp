@@ -75,6 +75,7 @@ void CTolvaView::OnTimer(int id) {
     case kTimerTurnPause: TurnPauseEnds(); break;
     case kTimerNextCity: NextCity(); break;
     case kTimerRoute: RouteTick(); break;
+    case kTimerPeek: PeekTick(); break;
     default: break;
   }
 }

@@ -248,4 +248,14 @@ void ScriptedHost::QuitProgram() { Record(HostCall::Quit); }
 void ScriptedHost::ShowReachBadge(int iconId) { Record(HostCall::Badge, iconId); }
 void ScriptedHost::MapViewChanged() { Record(HostCall::MapView); }
 
+bool ScriptedHost::StartPeekInstance() {
+  Record(HostCall::PeekStart, 0, peekStartOk);
+  if (peekStartOk) peekRunning = true;
+  return peekStartOk;
+}
+
+void ScriptedHost::ResizePeekWindow(int width, int height) {
+  Record(HostCall::PeekResize, width, false, height);
+}
+
 }  // namespace tolva::testing

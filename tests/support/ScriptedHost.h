@@ -39,6 +39,8 @@ enum class HostCall {
   CardBacks,        // flag: prepared
   CourseSelection,  // flag: OK
   Quit,
+  PeekStart,        // flag: started
+  PeekResize,       // id: client width, value: client height
 };
 
 struct HostEvent {
@@ -70,6 +72,8 @@ class ScriptedHost : public Host {
   bool courseSelectionOk = true;
   int courseChosen = 1;  // written with its starting purse when the selection is OK
   bool cardBacksOk = true;
+  bool peekStartOk = true;  // StartPeekInstance succeeds
+  bool peekRunning = false;  // what PeekInstanceRunning answers; a start that succeeds sets it
   std::uint32_t seed = 1;
   int seconds = 0;
   std::set<int> failSetTimer;   // SetTimer answers false for these ids
@@ -140,6 +144,9 @@ class ScriptedHost : public Host {
   void QuitProgram() override;
   void ShowReachBadge(int iconId) override;
   void MapViewChanged() override;
+  bool StartPeekInstance() override;
+  bool PeekInstanceRunning() override { return peekRunning; }
+  void ResizePeekWindow(int width, int height) override;
 
  private:
   struct Timer {

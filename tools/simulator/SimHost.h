@@ -74,6 +74,11 @@ class SimHost : public Host {
   void QuitProgram() override;
   void ShowReachBadge(int) override {}
   void MapViewChanged() override {}
+  // Nobody watches a simulated game: no peek window can be started.
+  bool StartPeekInstance() override { return false; }
+  bool PeekInstanceRunning() override { return false; }
+  void ResizePeekWindow(int, int) override {}
+
   // The next run of the program: the timers and the run's tally of the
   // campaign's end are gone.
   void Restart();
