@@ -40,6 +40,9 @@ SceneState SceneOf(CTolvaView& view, int modernSystem) {
   scene.PeekOnPress = view.PeekOnPress;
   scene.ViewAngle = view.ViewAngle;
   scene.HandPoints = [&view](int seat) { return view.think.HandPoints(seat); };
+  // In cunning mode every drawing of a computer seat keeps the peek window's
+  // copy of its hand current.
+  if (view.CunningMode) scene.PublishHand = [&view](int seat) { view.PublishHand(seat); };
   return scene;
 }
 
