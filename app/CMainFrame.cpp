@@ -10,10 +10,13 @@
 #include "app/AppState.h"
 #include "app/CTolvaViewWidget.h"
 #include "app/CommandMenus.h"
+#include "app/PeekProbe.h"
+#include "app/PeekWindow.h"
 #include "app/QtHost.h"
 #include "dialogs/COpenning.h"
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
+#include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -22,8 +25,11 @@ namespace {
 
 constexpr int kCanvasW = 1200;
 constexpr int kCanvasH = 900;
-constexpr QSize kPeekClient(333, 217);
+constexpr QSize kPeekClient(kPeekStartWidth, kPeekStartHeight);
 constexpr int kCloseRetryMs = 50;
+// The window manager frames a new window a moment after it is shown; then the
+// peek window is brought back inside the desktop's corner.
+constexpr int kPeekFramedMs = 300;
 
 }  // namespace
 
@@ -57,7 +63,16 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
   app_.ScaleX = scale;
   app_.ScaleY = scale;
 
-  if (!app_.PeekInstance) AddAccelerators();
+  if (app_.PeekInstance) {
+    MakePeekWindow(*this);
+    peekProbe_ = PeekProbe::FromEnvironment();
+    host_->OnTimerTicks([this](int id) {
+      view_->OnTimer(id);
+      ReportPeek();
+    });
+  } else {
+    AddAccelerators();
+  }
 }
 
 CMainFrame::~CMainFrame() {
@@ -121,18 +136,21 @@ void CMainFrame::ResizeForScreenSize(int width) {
 
 void CMainFrame::PlaceAsPeekWindow() {
   setFixedSize(kPeekClient);
-  if (const QScreen* display = QGuiApplication::primaryScreen()) {
-    const QRect desktop = display->availableGeometry();
-    QRect frame = frameGeometry();
-    frame.moveBottomRight(desktop.bottomRight());
-    move(frame.topLeft());
-  }
+  PlaceAtDesktopCorner(*this);
+}
+
+void CMainFrame::ReportPeek() {
+  if (!peekProbe_ || window_ == nullptr) return;
+  const TableState& t = view_->t;
+  const int n = std::clamp(t.HandCount[0], 0, kHandSlots);
+  peekProbe_->Report(*this, window_->size(), QString::fromStdString(view_->LastPeekText),
+                     std::span(t.Hand[0]).first(static_cast<size_t>(n)),
+                     [this] { return window_->WindowPicture(); });
 }
 
 void CMainFrame::ResetPeekChannel() {
   Settings settings(store_);
-  settings.SetCunningView(0);
-  settings.SetCunNow(4);
+  ClosePeekWindow(settings);
 }
 
 void CMainFrame::Quit() {
@@ -145,6 +163,11 @@ void CMainFrame::Quit() {
 void CMainFrame::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   window_->FirstShow();  // once: loads the pictures, starts the game's start-up
+  if (app_.PeekInstance && !peekShown_) {
+    peekShown_ = true;
+    ReportPeek();  // the first poll has run
+    QTimer::singleShot(kPeekFramedMs, this, [this] { ResizeKeepingCorner(*this, size()); });
+  }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -165,6 +188,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   ResetPeekChannel();
   host_->BeginClosing();
   event->accept();
+  // Qt ends a program when its last main window closes, and a tool window is
+  // none: the peek instance quits by itself.
+  if (app_.PeekInstance) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
 }
 
 }  // namespace tolva

@@ -4,6 +4,9 @@
 // decorations outside the client area, so the client gets the whole size).
 // It owns the game: the Qt host, the table view and its window; it holds the
 // function-key accelerators; closing it during a game asks first.
+//
+// In a peek instance it is the peek window instead (PeekWindow.h): a small
+// tool window at the desktop's corner that shows one computer seat's hand.
 #pragma once
 
 #include <QMainWindow>
@@ -15,6 +18,7 @@ namespace tolva {
 
 struct AppState;
 class CTolvaView;
+class PeekProbe;
 class CTolvaViewWidget;
 class QtHost;
 class SettingsStore;
@@ -40,6 +44,8 @@ class CMainFrame : public QMainWindow {
 
   // The peek instance's window: 333 x 217, at the desktop's bottom-right corner.
   void PlaceAsPeekWindow();
+  // After each poll of the peek window, what it shows (only with a probe).
+  void ReportPeek();
 
   // Ends the program without asking (the campaign is over, the course
   // selection was cancelled).
@@ -58,8 +64,10 @@ class CMainFrame : public QMainWindow {
   SettingsStore& store_;
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<CTolvaView> view_;
+  std::unique_ptr<PeekProbe> peekProbe_;
   CTolvaViewWidget* window_ = nullptr;
   bool quitting_ = false;
+  bool peekShown_ = false;
 };
 
 }  // namespace tolva

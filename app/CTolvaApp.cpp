@@ -13,6 +13,8 @@
 #include "app/QtSettingsStore.h"
 #include "app/StartUp.h"
 #include "res/StringTable.h"
+#include "table/PeekChannel.h"
+#include "table/SettingsSchema.h"
 
 namespace tolva {
 
@@ -57,6 +59,13 @@ bool CTolvaApp::InitInstance() {
 
   store_ = std::make_unique<QtSettingsStore>();
   PeekInstance = HasPeekSwitch(arguments()) ? 1 : 0;
+  // A peek window belongs to the game that started it. One left over from a
+  // run that did not close (it was killed) closes now, and its flag no longer
+  // stands for a running peek window.
+  if (!PeekInstance) {
+    Settings settings(*store_);
+    ClosePeekWindow(settings);
+  }
 
   frame_ = std::make_unique<CMainFrame>(*this, *store_, DesktopHeight());
   if (PeekInstance) {

@@ -9,19 +9,24 @@
 #include <QTimer>
 #include <QToolTip>
 #include <algorithm>
+#include <span>
 
 #include "app/AppState.h"
 #include "app/KeyMap.h"
+#include "app/PeekButtonRow.h"
+#include "app/PeekCommands.h"
 #include "app/QtHost.h"
 #include "render/CardBacks.h"
 #include "render/CardSheet.h"
 #include "render/Cursor.h"
 #include "render/HoverHelp.h"
+#include "render/PeekPicture.h"
 #include "render/Pixels.h"
 #include "render/ResultPicture.h"
 #include "render/ViewScene.h"
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
+#include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -72,6 +77,8 @@ CTolvaViewWidget::CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host
   setAutoFillBackground(false);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
+  peekButtons_ = new PeekButtonRow([this](int command) { PeekCommand(command); }, this);
+  peekButtons_->hide();
 }
 
 CTolvaViewWidget::~CTolvaViewWidget() = default;
@@ -94,28 +101,39 @@ void CTolvaViewWidget::FirstShow() {
   // A failure of the embedded pictures shows 30001. The card face sheet's
   // loader says nothing of its own; the player is told which file failed
   // rather than left before an empty window.
-  if (!LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) return;
-  if (!LoadCardSheet(surfaces_, pictures, Messages())) {
-    host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
+  if (LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) {
+    if (LoadCardSheet(surfaces_, pictures, Messages())) {
+      loaded_ = true;
+      host_.AttachMapPicture(mapPixels_);
+    } else {
+      host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
+    }
+  }
+  if (app_.PeekInstance) {
+    // The peek window keeps to its own refresh; it polls even without its
+    // pictures, so that it still closes when the game tells it to.
+    view_.StartPeekPolling();
     return;
   }
-  loaded_ = true;
-  host_.AttachMapPicture(mapPixels_);
-  if (app_.PeekInstance) return;  // the peek window keeps to its own refresh
+  if (!loaded_) return;
   view_.OnFirstShow();
 }
 
 // --- drawing ------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::RedrawScene(bool tableChanged) {
-  if (loaded_) {
+  if (loaded_ && !app_.PeekInstance) {
     renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
     scaledStale_ = true;
   }
+  UpdatePeekButtons();
   repaint();
 }
 
-void CTolvaViewWidget::MapViewChanged() { update(); }
+void CTolvaViewWidget::MapViewChanged() {
+  UpdatePeekButtons();
+  update();
+}
 
 const QImage& CTolvaViewWidget::ScaledCanvas() {
   const QImage& canvas = renderer_.Canvas();
@@ -147,7 +165,7 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(0, 0, effectPicture_);
   } else if (app_.PeekInstance) {
-    painter.fillRect(rect(), Qt::white);
+    PaintPeekWindow(painter);
   } else if (view_.MapShown) {
     PaintMap(painter);
   } else {
@@ -183,6 +201,15 @@ void CTolvaViewWidget::PaintMap(QPainter& painter) {
   painter.drawImage(QRect(-view_.MapOrg.x, -view_.MapOrg.y, surfaces_.Map.width() * zoom,
                           surfaces_.Map.height() * zoom),
                     surfaces_.Map);
+}
+
+void CTolvaViewWidget::PaintPeekWindow(QPainter& painter) {
+  const TableState& t = view_.t;
+  const int n = std::clamp(t.HandCount[0], 0, kHandSlots);
+  // Nothing but white until the first hand has come.
+  const bool shown = n > 0 || !view_.LastPeekText.empty();
+  PaintPeek(painter, surfaces_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
+            shown ? view_.think.HandPoints(0) : -1, size());
 }
 
 void CTolvaViewWidget::PaintCursor(QPainter& painter) {
@@ -227,6 +254,7 @@ void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
                       ResultFrameColour(picture));
   }
   effect_ = Effect::Picture;
+  UpdatePeekButtons();
   repaint();
   Dissolve(picture == ResultPicture::CampaignComplete);
 }
@@ -236,6 +264,7 @@ void CTolvaViewWidget::Dissolve(bool fine) {
   // Over whatever the window shows now (the result picture, or the map).
   if (effect_ == Effect::None) effectPicture_ = WindowPicture();
   effect_ = Effect::Dissolving;
+  UpdatePeekButtons();
   view_.SkipEffect = 0;
 
   DissolveRun run(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()), fine, size(),
@@ -270,6 +299,7 @@ void CTolvaViewWidget::Dissolve(bool fine) {
   // The window shows the table again, white outside the canvas.
   effect_ = Effect::None;
   effectPicture_ = QImage();
+  UpdatePeekButtons();
   repaint();
 }
 
@@ -365,6 +395,10 @@ void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
   const PointerTarget target = TargetAt(Hits(), Context(), canvas, Gesture::Press);
   if (event->button() == Qt::LeftButton) {
+    if (const int seat = PeekPlateAt(canvas); seat >= 0) {
+      PeekCommand(kCmdPeekSeat0 + seat);
+      return;
+    }
     NoteGrab(target, canvas);
     dragPoint_ = point;
     view_.LeftPress(target);
@@ -389,7 +423,11 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
     unsetCursor();
     return;
   }
-  UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
+  if (PeekPlateAt(canvas) >= 0) {
+    setCursor(Qt::PointingHandCursor);
+  } else {
+    UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
+  }
   ShowHoverHelp(canvas, event->globalPosition().toPoint());
 }
 
@@ -440,6 +478,8 @@ void CTolvaViewWidget::ShowHoverHelp(QPointF canvas, QPoint global) {
     case tolva::HoverText::Kind::String: hoverText_ = FromUtf8(StringText(choice.value)); break;
     case tolva::HoverText::Kind::Profile:
       hoverText_ = QString::fromStdString(view_.think.ProfileText(choice.value));
+      // The plate tells how to peek at the seat's hand.
+      if (PeekOffered()) hoverText_ += PlatePeekHint(choice.value);
       break;
     case tolva::HoverText::Kind::Unchanged: break;  // the tip keeps its text
   }
@@ -456,6 +496,41 @@ void CTolvaViewWidget::ClearHoverText() {
 void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
   ClearHoverText();
   QWidget::focusOutEvent(event);
+}
+
+void CTolvaViewWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  peekButtons_->Place(app_.ScaleX, app_.ScaleY);
+}
+
+// --- cunning mode -------------------------------------------------------------------------------
+
+bool CTolvaViewWidget::PeekOffered() const {
+  return !app_.PeekInstance && app_.CunningMode && view_.CunningMode;
+}
+
+void CTolvaViewWidget::PeekCommand(int command) {
+  const int seat = PeekSeatOfCommand(command);
+  if (seat < 0 || !PeekOffered() || effect_ != Effect::None || host_.Busy() || host_.Closing())
+    return;
+  ClearHoverText();
+  view_.StartPeek(seat);
+}
+
+int CTolvaViewWidget::PeekPlateAt(QPointF canvas) const {
+  // The plates are drawn, and their rectangles current, only with a table.
+  if (!PeekOffered() || !view_.TableActive || view_.Initialising || view_.MapShown) return -1;
+  for (int seat = 0; seat < kComputerSeats; ++seat)
+    if (Hits().SeatPlateRect[seat].Contains(static_cast<int>(canvas.x()), static_cast<int>(canvas.y())))
+      return seat;
+  return -1;
+}
+
+void CTolvaViewWidget::UpdatePeekButtons() {
+  const bool shown = PeekOffered() && view_.TableActive && !view_.Initialising &&
+                     !view_.MapShown && effect_ == Effect::None;
+  if (shown) peekButtons_->Place(app_.ScaleX, app_.ScaleY);
+  if (peekButtons_->isVisibleTo(this) != shown) peekButtons_->setVisible(shown);
 }
 
 }  // namespace tolva

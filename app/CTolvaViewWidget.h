@@ -3,7 +3,9 @@
 // program's ScaleX and ScaleY, with white margins, the keyboard cursor and the
 // cards being dragged; it turns the pointer and the keys into the game's
 // actions; and it runs the effects on the window: the result picture, the
-// dissolve, the hand flash, the hover help.
+// dissolve, the hand flash, the hover help. In cunning mode it offers the
+// peek commands (a row of buttons, and the computer seats' name plates); in
+// a peek instance it shows the peek picture instead of the table.
 #pragma once
 
 #include <QImage>
@@ -23,6 +25,7 @@ namespace tolva {
 
 struct AppState;
 class CTolvaView;
+class PeekButtonRow;
 class QtHost;
 
 class CTolvaViewWidget : public QWidget, public HostWindow {
@@ -67,6 +70,15 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   // start-up (the frame calls it when it is first shown).
   void FirstShow();
 
+  // --- cunning mode ----------------------------------------------------------------------------
+  // The peek commands are offered: cunning mode on a display that allows it,
+  // in the main instance.
+  bool PeekOffered() const;
+  // A peek command (701 to 704) from the buttons or a name plate.
+  void PeekCommand(int command);
+  // The row of peek buttons; shown while the peek is offered and the table is.
+  PeekButtonRow& PeekButtons() { return *peekButtons_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -75,6 +87,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   enum class Effect { None, Picture, Dissolving };
@@ -84,6 +97,10 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void PaintMap(QPainter& painter);
   void PaintCursor(QPainter& painter);
   void PaintDraggedCards(QPainter& painter);
+  void PaintPeekWindow(QPainter& painter);
+  // The computer seat (0 to 3) whose name plate is under a canvas point, or -1.
+  int PeekPlateAt(QPointF canvas) const;
+  void UpdatePeekButtons();
   const QImage& ScaledCanvas();
   PointerContext Context() const;
   bool AcceptsInput() const;
@@ -121,6 +138,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QPointF grabOffset_;
 
   QString hoverText_;
+  PeekButtonRow* peekButtons_ = nullptr;
 };
 
 }  // namespace tolva

@@ -1,5 +1,6 @@
 #include "app/QtHost.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QIcon>
@@ -8,6 +9,7 @@
 
 #include "app/HostWindow.h"
 #include "app/MessageBox.h"
+#include "app/PeekWindow.h"
 #include "table/CTolvaView.h"
 
 namespace tolva {
@@ -110,13 +112,22 @@ void QtHost::QuitProgram() {
 
 void QtHost::ShowReachBadge(int iconId) {
   if (!mainWindow_) return;
-  // A null icon gives the window the application's icon back.
-  mainWindow_->setWindowIcon(iconId == 0 ? QIcon()
+  // The application's icon comes back by name: a null icon would leave the
+  // window with none at all on X11.
+  mainWindow_->setWindowIcon(iconId == 0 ? QApplication::windowIcon()
                                          : QIcon(QStringLiteral(":/icons/%1.png").arg(iconId)));
 }
 
 void QtHost::MapViewChanged() {
   if (window_ != nullptr && !closing_) window_->MapViewChanged();
+}
+
+bool QtHost::StartPeekInstance() { return !closing_ && peek_.Start(); }
+
+bool QtHost::PeekInstanceRunning() { return peek_.Running(); }
+
+void QtHost::ResizePeekWindow(int width, int height) {
+  if (mainWindow_ && !closing_) ResizeKeepingCorner(*mainWindow_, QSize(width, height));
 }
 
 void QtHost::BeginClosing() {

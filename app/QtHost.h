@@ -15,6 +15,7 @@
 #include <functional>
 
 #include "app/GameTimers.h"
+#include "app/PeekLauncher.h"
 #include "app/QImagePixelMap.h"
 #include "app/WavePlayer.h"
 #include "table/Host.h"
@@ -61,10 +62,15 @@ class QtHost : public Host {
   void QuitProgram() override;
   void ShowReachBadge(int iconId) override;
   void MapViewChanged() override;
+  bool StartPeekInstance() override;
+  bool PeekInstanceRunning() override;
+  void ResizePeekWindow(int width, int height) override;
 
   // --- for the window and the frame ----------------------------------------------------------
   GameTimers& Timers() { return timers_; }
   WavePlayer& Waves() { return waves_; }
+  // Starts the peek windows (tests give it another program to start).
+  PeekLauncher& Peek() { return peek_; }
   // A blocking wait or a window effect (dissolve, flash) is under way: input
   // and closing wait until it is over.
   bool Busy() const { return busy_ > 0; }
@@ -102,6 +108,7 @@ class QtHost : public Host {
   std::function<bool()> courseSelection_;
   GameTimers timers_;
   WavePlayer waves_;
+  PeekLauncher peek_;
   int busy_ = 0;
   bool closing_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "table/SettingsSchema.h"
+
 namespace tolva {
 
 namespace {
@@ -47,6 +49,11 @@ PeekHand ParsePeekHand(std::string_view text) {
     text.remove_prefix(comma + 1);
   }
   return hand;
+}
+
+void ClosePeekWindow(Settings& settings) {
+  settings.SetCunningView(0);
+  settings.SetCunNow(kPeekClose);
 }
 
 }  // namespace tolva

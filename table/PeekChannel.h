@@ -18,6 +18,8 @@
 
 namespace tolva {
 
+class Settings;
+
 // The largest deck holds 52 cards and six jokers.
 inline constexpr int kLargestCardCode = kOrdinaryCards + 6;
 // What a field that holds no card code reads as.
@@ -40,6 +42,11 @@ PeekHand ParsePeekHand(std::string_view text);
 // points: 30 x cards + 123 by 215 (333 x 215 for seven cards).
 inline constexpr int PeekClientWidth(int cards) { return 30 * cards + 123; }
 inline constexpr int kPeekClientHeight = 215;
+// Marks no peek window as running ("CunningView" = 0) and tells a running one
+// to close at its next poll ("Now" = 4): when the game's window or the peek
+// window closes, when the campaign is complete, and when the program starts.
+void ClosePeekWindow(Settings& settings);
+
 // Before the first hand arrives the window is 333 x 217.
 inline constexpr int kPeekStartWidth = 333;
 inline constexpr int kPeekStartHeight = 217;

@@ -1,0 +1,77 @@
+#include "app/PeekButtonRow.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <algorithm>
+
+#include "app/PeekCommands.h"
+#include "render/Geometry.h"
+#include "render/Pixels.h"
+#include "rules/Card.h"
+
+namespace tolva {
+
+namespace {
+
+// Right of the game number, level with the icons: the row's left end and its middle.
+constexpr QPoint kRowOnCanvas(kGameNumberRect.right + 9, kButtonStripY + kGameNumberSize / 2);
+constexpr int kButtonSize = 26;  // the 16 x 16 coin on a tile like the icons'
+constexpr int kButtonGap = 3;
+constexpr QRgb kPeekKey = qRgb(128, 0, 0);
+
+// Blue tiles in a bronze frame, as the icons beside them; lighter under the
+// pointer, darker while pressed.
+constexpr char kTileStyle[] =
+    "QToolButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #3454a8,"
+    " stop:1 #172963); border: 1px solid #85611e; border-radius: 3px; padding: 0; }"
+    "QToolButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #4a6cc8,"
+    " stop:1 #22388a); border-color: #e2b13d; }"
+    "QToolButton:pressed { background: #101d48; border-color: #e2b13d; }";
+
+QIcon PeekIcon(const QImage& sheet, int image) {
+  if (sheet.isNull()) return {};
+  return QIcon(QPixmap::fromImage(
+      sheet.copy(image * kPeekImageSize, 0, kPeekImageSize, kPeekImageSize)));
+}
+
+}  // namespace
+
+PeekButtonRow::PeekButtonRow(std::function<void(int command)> onCommand, QWidget* parent)
+    : QWidget(parent) {
+  const QImage sheet =
+      Keyed(QImage(QStringLiteral(":/pictures/%1.png").arg(kBmpPeekButtons)), kPeekKey);
+  setStyleSheet(QString::fromLatin1(kTileStyle));
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(kButtonGap);
+  for (size_t i = 0; i < kPeekCommands.size(); ++i) {
+    const PeekCommand& command = kPeekCommands[i];
+    auto* button = new QToolButton(this);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setFixedSize(kButtonSize, kButtonSize);
+    button->setIconSize(QSize(kPeekImageSize, kPeekImageSize));
+    button->setIcon(PeekIcon(sheet, command.image));
+    if (button->icon().isNull()) {
+      // Without its picture the button still names its seat.
+      const std::string_view name = kSeatNames[static_cast<size_t>(command.Seat())];
+      button->setText(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).left(1));
+    }
+    button->setToolTip(QString::fromUtf8(command.tooltip));
+    button->setCursor(Qt::PointingHandCursor);
+    connect(button, &QToolButton::clicked, this,
+            [onCommand, id = command.command] { onCommand(id); });
+    layout->addWidget(button);
+    buttons_[i] = button;
+  }
+  adjustSize();
+}
+
+void PeekButtonRow::Place(float scaleX, float scaleY) {
+  move(static_cast<int>(kRowOnCanvas.x() * scaleX),
+       std::max(0, static_cast<int>(kRowOnCanvas.y() * scaleY) - kButtonSize / 2));
+}
+
+}  // namespace tolva
