@@ -7,6 +7,7 @@
 // The marks go onto the host's map picture through mapMarks_, which records
 // them, so that a campaign reset can give the picture back unmarked.
 #include "table/CTolvaView.h"
+#include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -15,7 +16,6 @@ namespace {
 constexpr int kAdvanceZoom = 2;
 constexpr int kRoutePeriodMs = 100;
 constexpr int kNextCityPauseMs = 3000;
-constexpr int kPeekClose = 4;  // "Now" of "Cun": any peek window closes
 
 MapPoint ToMapPoint(TablePoint p) { return {p.x, p.y}; }
 TablePoint ToTablePoint(MapPoint p) { return {p.x, p.y}; }
@@ -119,7 +119,8 @@ void CTolvaView::CompleteCampaign() {
   settings.ClearPurse(kHumanSeat);
   settings.SetConqCity(0);
   Inform(kMsgCampaignComplete);
-  settings.SetCunNow(kPeekClose);
+  // A running peek window closes with the program.
+  ClosePeekWindow(settings);
   host_.QuitProgram();
 }
 

@@ -20,6 +20,7 @@ using CampaignEnd = testing::CampaignFixture;
 
 TEST_F(CampaignEnd, TheLegAfterTheNinetyNinthCityCompletesTheCampaignAndEndsTheProgram) {
   settings.SetCunNow(2);
+  settings.SetCunningView(1);
   StartUp(99);  // the host's map has four cities: the rebuild stops at the dead end
   EXPECT_EQ(view.CityPoint, AsTable(cities[3]));
   TenthGameEnds();
@@ -37,6 +38,7 @@ TEST_F(CampaignEnd, TheLegAfterTheNinetyNinthCityCompletesTheCampaignAndEndsTheP
   EXPECT_EQ(host.store.Stored("Last", "Coin4"), std::optional<std::string>(""));
   EXPECT_EQ(settings.ConqCity(), 0);
   EXPECT_EQ(settings.CunNow(), 4) << "any peek window closes";
+  EXPECT_EQ(settings.CunningView(), 0) << "and none counts as running";
   EXPECT_TRUE(host.PendingTimers().empty()) << "no next city";
 }
 
