@@ -330,20 +330,6 @@ TEST_F(PeekOfferTest, AButtonChoosesItsSeatAndStartsThePeekForAHand) {
   EXPECT_EQ(settings.CunningView(), 1);
 }
 
-TEST_F(PeekOfferTest, ThePlatesHoverTextTellsHowToPeek) {
-  const QString hint = PlatePeekHint(1);
-  EXPECT_TRUE(hint.contains(QStringLiteral("プトレマイオス")));
-  EXPECT_TRUE(hint.startsWith(u'\n')) << "set apart from the profile";
-  EXPECT_TRUE(PlatePeekHint(kHumanSeat).isEmpty());
-}
-
-TEST(PeekCommands, CommandsSevenHundredOneToFourAreTheSeats) {
-  EXPECT_EQ(PeekSeatOfCommand(701), 0);
-  EXPECT_EQ(PeekSeatOfCommand(704), 3);
-  EXPECT_EQ(PeekSeatOfCommand(700), -1);
-  EXPECT_EQ(PeekSeatOfCommand(705), -1);
-}
-
 struct PeekPictureWindowTest : ::testing::Test {
   AppState app;
   MemorySettingsStore store;

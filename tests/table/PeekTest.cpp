@@ -242,25 +242,6 @@ TEST_F(PeekWindowTest, AnEmptyHandLeavesThePictureAsItWas) {
   EXPECT_EQ(host.Redraws(false), 1);
 }
 
-TEST_F(PeekWindowTest, JunkInTheChannelShowsAsUnknownCards) {
-  settings.SetCunNow(0);
-  settings.SetCunHand(0, "1,2,3,4,5,6,7,8,9,10,");
-  view.StartPeekPolling();
-  EXPECT_EQ(view.t.HandCount[0], 8);
-  EXPECT_EQ(Sizes().back(), (std::pair<int, int>{363, 215}));
-
-  settings.SetCunHand(0, "x,999,-1,");
-  host.RunFor(500);
-  EXPECT_EQ(testing::HandOf(view.t, 0), (std::vector<int>{0, 0, 0}));
-  EXPECT_EQ(view.think.HandPoints(0), 0);
-
-  // Fields but no card at all: an empty picture.
-  settings.SetCunHand(0, ",");
-  host.RunFor(500);
-  EXPECT_EQ(view.t.HandCount[0], 0);
-  EXPECT_EQ(Sizes().back(), (std::pair<int, int>{123, 215}));
-}
-
 TEST_F(PeekWindowTest, ASeatOutsideTheFourShowsNothing) {
   settings.SetCunNow(7);
   view.StartPeekPolling();
