@@ -1,31 +1,175 @@
-// So far only the start pop-up has its items; the settings, help and
-// declaration pop-ups are filled in with the menu commands.
 #include "app/CommandMenus.h"
 
-#include <QMenu>
+#include <algorithm>
+#include <array>
+#include <cstddef>
 
-#include "app/CMainFrame.h"
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QWidget>
+
+#include "app/CommandIds.h"
+#include "app/MenuBuilder.h"
 #include "table/CTolvaView.h"
+#include "table/Host.h"
+#include "table/SettingsSchema.h"
 
 namespace tolva {
 
 namespace {
 
-void FillStartMenu(QMenu& menu, const CommandContext& context) {
-  QAction* start = menu.addAction(QStringLiteral("ゲーム開始(&P)"));
-  start->setEnabled(!context.view.TableActive);
-  QObject::connect(start, &QAction::triggered, &menu, [&view = context.view] {
-    if (!view.TableActive) view.StartGame();
-  });
-  menu.addSeparator();
-  QAction* quit = menu.addAction(QStringLiteral("ゲーム終了(&X)"));
-  QObject::connect(quit, &QAction::triggered, &menu, [&frame = context.frame] { frame.close(); });
+// Position of a command in one of the command tables, or -1.
+template <std::size_t N>
+int IndexIn(const std::array<int, N>& ids, int id) {
+  const auto found = std::find(ids.begin(), ids.end(), id);
+  return found == ids.end() ? -1 : static_cast<int>(found - ids.begin());
 }
+
+constexpr int kMenuPointX = 10;  // canvas point under the buttons
+constexpr int kMenuPointY = 52;
 
 }  // namespace
 
-void FillCommandMenu(QMenu& menu, int index, const CommandContext& context) {
-  if (index == 0) FillStartMenu(menu, context);
+CommandMenus::CommandMenus(CTolvaView& view, Host& host, CommandShell& shell)
+    : view_(view), host_(host), shell_(shell) {}
+
+MenuState CommandMenus::CurrentState() const {
+  const Settings settings(host_.Store());
+  MenuState s;
+  s.tableActive = view_.TableActive != 0;
+  s.startUpDone = view_.Initialising == 0;
+  s.gameNo = view_.t.GameNo;
+  s.mapShown = view_.MapShown != 0;
+  s.openMode = view_.t.OpenMode;
+  s.koukaon = view_.t.Koukaon;
+  s.ruleRem = view_.t.RuleRem;
+  s.dspRem = view_.t.DspRem;
+  s.manSpeed = view_.t.ManSpeed;
+  s.cardSpeed = view_.t.CardSpeed;
+  s.ponSpeed = view_.t.PonSpeed;
+  s.autoStart = settings.AutoStart();
+  s.tolvaRitu = settings.TolvaRitu();
+  s.joker = settings.Joker();
+  s.gamen = settings.Gamen();
+  s.reachAllowed = view_.DeclarationAllowed(Declaration::Reach);
+  s.tolvaAllowed = view_.DeclarationAllowed(Declaration::Tolva);
+  s.seventyAllowed = view_.DeclarationAllowed(Declaration::Seventy);
+  return s;
+}
+
+std::unique_ptr<QMenu> CommandMenus::BuildCommandMenu(int index) const {
+  const MenuItems items = CommandMenu(index, CurrentState());
+  if (items.empty()) return nullptr;
+  auto menu = std::make_unique<QMenu>(shell_.ViewWidget());
+  FillMenu(*menu, items);
+  return menu;
+}
+
+std::unique_ptr<QMenu> CommandMenus::BuildMapMenu() const {
+  auto menu = std::make_unique<QMenu>(shell_.ViewWidget());
+  FillMenu(*menu, MapMenu(Settings(host_.Store()).Zoom()));
+  return menu;
+}
+
+QPoint CommandMenus::CommandMenuPoint() const {
+  const QPointF scale = shell_.Scale();
+  return {static_cast<int>(kMenuPointX * scale.x()), static_cast<int>(kMenuPointY * scale.y())};
+}
+
+void CommandMenus::ShowCommandMenu(int index) {
+  QWidget* view = shell_.ViewWidget();
+  std::unique_ptr<QMenu> menu = BuildCommandMenu(index);
+  if (view == nullptr || menu == nullptr) return;
+  PopUp(*menu, view->mapToGlobal(CommandMenuPoint()));
+}
+
+void CommandMenus::ShowMapMenu(QPoint globalPos) {
+  std::unique_ptr<QMenu> menu = BuildMapMenu();
+  PopUp(*menu, globalPos);
+}
+
+void CommandMenus::PopUp(QMenu& menu, QPoint globalPos) {
+  // The command runs once the menu has closed, so a command's dialog or
+  // message box never opens over it.
+  const int id = CommandOf(shell_.ExecMenu(menu, globalPos));
+  if (id != 0) RunCommand(id);
+}
+
+QAction* CommandShell::ExecMenu(QMenu& menu, QPoint globalPos) { return menu.exec(globalPos); }
+
+void CommandMenus::RunCommand(int id) {
+  switch (id) {
+    // --- start ---------------------------------------------------------------------------
+    case kCmdStartGame:
+      // Greyed while a game is on the table, and until the start-up step has
+      // checked the purse and prepared the card backs.
+      if (!view_.TableActive && !view_.Initialising) view_.StartGame();
+      return;
+    case kCmdExit: shell_.CloseMainWindow(); return;
+
+    // --- settings ---------------------------------------------------------------------------
+    case kCmdOpenMode: ToggleOpenMode(); return;
+    case kCmdKoukaon: ToggleKoukaon(); return;
+    case kCmdRuleRem: ToggleRuleRem(); return;
+    case kCmdDspRem: ToggleDspRem(); return;
+    case kCmdAutoStart: ToggleAutoStart(); return;
+    case kCmdWorldMap: view_.ToggleMap(); return;
+    case kCmdResetMap: view_.MapResetCommand(); return;
+    case kCmdCardBack: ChangeCardBack(); return;
+
+    // --- help ------------------------------------------------------------------------------
+    case kCmdHelpRules:
+      shell_.ShowHelpPage("tolvagame_rule.html", "トルヴァゲームのルール");
+      return;
+    case kCmdHelpControls:
+      shell_.ShowHelpPage("tolvagame_sousa.html", "トルヴァゲームの操作方法");
+      return;
+    case kCmdAbout: shell_.ShowAbout(); return;
+
+    // --- declarations -----------------------------------------------------------------------
+    case kCmdReach: view_.DeclareReach(); return;
+    case kCmdTolva: view_.DeclareTolva(); return;
+    case kCmdSeventy: view_.DeclareSeventy(); return;
+
+    // --- the other function keys ---------------------------------------------------------------
+    case kCmdStartMenu: ShowCommandMenu(kMenuStart); return;
+    case kCmdSettingsMenu: ShowCommandMenu(kMenuSettings); return;
+    case kCmdHelpMenu: ShowCommandMenu(kMenuHelp); return;
+    case kCmdDeclarationMenu: ShowCommandMenu(kMenuDeclarations); return;
+    case kCmdAngleUp: view_.AngleUp(); return;      // both only while a table is active
+    case kCmdAngleDown: view_.AngleDown(); return;
+    case kCmdDrawFromStock: view_.DrawFromStock(); return;
+    case kCmdTakeFromRiver: view_.TakeFromRiver(); return;
+    default: break;
+  }
+
+  // The choices: speeds, Tolva rate, jokers, screen sizes, map zoom.
+  if (const int i = IndexIn(kCmdManSpeed, id); i >= 0) return SetManSpeed(i + 1);
+  if (const int i = IndexIn(kCmdCardSpeed, id); i >= 0) return SetCardSpeed(i + 1);
+  if (const int i = IndexIn(kCmdPonSpeed, id); i >= 0) return SetPonSpeed(i + 1);
+  if (const int i = IndexIn(kCmdTolvaRate, id); i >= 0) return SetTolvaRate(i + 1);
+  if (const int i = IndexIn(kCmdJoker, id); i >= 0) return SetJokerCount(kJokerCounts[i]);
+  if (const int i = IndexIn(kCmdScreenSize, id); i >= 0) return SetScreenSize(kScreenWidths[i]);
+  if (const int i = IndexIn(kCmdMapZoom, id); i >= 0) return view_.SetMapZoom(i + 1);
+}
+
+QPointF ScaleForClient(QSize client, int width) {
+  if (client.width() <= 0 || client.height() <= 0) client = QSize(width, width / 4 * 3);
+  return {client.width() / 1200.0, client.height() / 900.0};
+}
+
+void InstallFunctionKeys(QWidget& window, CommandMenus& commands) {
+  for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i) {
+    auto* action = new QAction(&window);
+    action->setShortcut(QKeySequence(Qt::Key_F1 + static_cast<int>(i)));
+    action->setShortcutContext(Qt::WindowShortcut);
+    const int id = kFunctionKeyCommands[i];
+    QObject::connect(action, &QAction::triggered, &window, [&commands, id] {
+      commands.RunCommand(id);
+    });
+    window.addAction(action);
+  }
 }
 
 }  // namespace tolva
