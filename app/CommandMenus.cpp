@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include <QAction>
-#include <QKeySequence>
 #include <QMenu>
 #include <QWidget>
 
@@ -157,19 +156,6 @@ void CommandMenus::RunCommand(int id) {
 QPointF ScaleForClient(QSize client, int width) {
   if (client.width() <= 0 || client.height() <= 0) client = QSize(width, width / 4 * 3);
   return {client.width() / 1200.0, client.height() / 900.0};
-}
-
-void InstallFunctionKeys(QWidget& window, CommandMenus& commands) {
-  for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i) {
-    auto* action = new QAction(&window);
-    action->setShortcut(QKeySequence(Qt::Key_F1 + static_cast<int>(i)));
-    action->setShortcutContext(Qt::WindowShortcut);
-    const int id = kFunctionKeyCommands[i];
-    QObject::connect(action, &QAction::triggered, &window, [&commands, id] {
-      commands.RunCommand(id);
-    });
-    window.addAction(action);
-  }
 }
 
 }  // namespace tolva

@@ -5,8 +5,8 @@
 // function keys and the chosen menu items all end in RunCommand(id).
 //
 //   CommandMenus commands(view, host, shell);
-//   InstallFunctionKeys(mainWindow, commands);
-//   commands.ShowCommandMenu(kMenuSettings);
+//   commands.ShowCommandMenu(kMenuSettings);   // a button of the table
+//   commands.RunCommand(kFunctionKeyCommands[6]);  // F7
 //
 // A pop-up's checks and greys are worked out afresh each time it opens; a
 // command checks its condition again when it runs, since the game goes on
@@ -82,9 +82,5 @@ class CommandMenus {
 // factors of the window size asked for, `width` × width / 4 × 3, so that the
 // pointer arithmetic never divides by zero.
 QPointF ScaleForClient(QSize client, int width);
-
-// F1 to F10 as shortcuts of `window` (it and its children), each running its
-// command (kFunctionKeyCommands).
-void InstallFunctionKeys(QWidget& window, CommandMenus& commands);
 
 }  // namespace tolva

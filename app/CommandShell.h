@@ -1,6 +1,6 @@
 // What the commands need from the program's windows beyond the game's Host:
 // the table's widget and its scale, the main frame's size and close, the
-// tooltip, the drag sprite, and the dialogs. The main frame implements it;
+// tooltip, the pop-up menus' loop, and the dialogs. The main frame implements it;
 // tests implement it with a recording double.
 #pragma once
 
@@ -28,9 +28,6 @@ class CommandShell {
   // The program-wide canvas-to-window factors ScaleX and ScaleY.
   virtual QPointF Scale() const = 0;
   virtual void SetScale(QPointF scale) = 0;
-  // Forgets the rectangle the dragged cards were last drawn in, so nothing is
-  // restored from it after the window changed size.
-  virtual void ClearDragRectangle() = 0;
   // Fills the view with white now; the next paint copies the canvas at the
   // current scale.
   virtual void ClearView() = 0;

@@ -1,6 +1,7 @@
 #include "app/MapViewport.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QEvent>
 #include <QImage>
@@ -13,7 +14,6 @@
 #include <QWheelEvent>
 #include <QWidget>
 
-#include "app/CommandMenus.h"
 #include "table/CTolvaView.h"
 #include "table/MapView.h"
 
@@ -66,12 +66,13 @@ bool IsCityColour(const QImage& map, QRgb rgb) {
   return map.valid(kCityColourSample) && rgb == (map.pixel(kCityColourSample) & RGB_MASK);
 }
 
-MapViewport::MapViewport(QWidget& widget, CTolvaView& view, CommandMenus& commands,
-                         const QImage& mapPicture)
+MapViewport::MapViewport(QWidget& widget, CTolvaView& view, const QImage& mapPicture,
+                         MenuFn showMenu, InputFn acceptsInput)
     : widget_(widget),
       view_(view),
-      commands_(commands),
       map_(mapPicture),
+      showMenu_(std::move(showMenu)),
+      acceptsInput_(std::move(acceptsInput)),
       widgetAlive_(&widget),
       horizontal_(new QScrollBar(Qt::Horizontal, &widget)),
       vertical_(new QScrollBar(Qt::Vertical, &widget)) {
@@ -206,7 +207,7 @@ bool MapViewport::eventFilter(QObject* watched, QEvent* event) {
     Layout();
     return false;
   }
-  if (!view_.MapShown) return false;
+  if (!view_.MapShown || (acceptsInput_ && !acceptsInput_())) return false;
 
   switch (event->type()) {
     case QEvent::MouseMove:
@@ -217,7 +218,7 @@ bool MapViewport::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
       auto* mouse = static_cast<QMouseEvent*>(event);
       if (mouse->button() != Qt::RightButton) return false;
-      commands_.ShowMapMenu(mouse->globalPosition().toPoint());
+      if (showMenu_) showMenu_(mouse->globalPosition().toPoint());
       return true;
     }
     case QEvent::MouseButtonDblClick:

@@ -3,16 +3,16 @@
 // scroll bars of its own; while it is hidden nothing here acts, and the table
 // paints and handles input as always.
 //
-// The widget's owner wires it in three places:
+// The widget wires it in two places, besides making it (it installs itself):
 //
-//   MapViewport map(widget, view, commands, mapPicture);  // installs itself
-//   // in the widget's paintEvent, before the table:
-//   if (view.MapShown) { map.Paint(painter); return; }
+//   MapViewport map(widget, view, mapPicture, showMapMenu, acceptsInput);
+//   // in the widget's painting, instead of the table:
+//   if (view.MapShown) map.Paint(painter);
 //   // in Host::MapViewChanged:
 //   map.Sync(); widget.update();
 //
-// and calls view.OnDestroy() when the widget goes away, which keeps the map's
-// origin for the next run if the map is up.
+// and calls view.OnDestroy() when it goes away, which keeps the map's origin
+// for the next run if the map is up.
 //
 // While the map is shown this filters the widget's input: moving the pointer
 // shows the hand over a city (no hover help), the right button opens the map's
@@ -20,9 +20,11 @@
 // the wheel and the arrow and page keys scroll. The left button is left to
 // the widget, where the game ignores it on the map (it still ends a running
 // dissolve). The digit keys, Backspace, Escape, Enter and Space are the
-// game's (CTolvaView::Key).
+// game's (CTolvaView::Key). While the window takes no input (an effect or a
+// blocking wait is under way) the events go on to the widget untouched.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QObject>
@@ -39,17 +41,22 @@ class QWidget;
 
 namespace tolva {
 
-class CommandMenus;
 class CTolvaView;
 
 class MapViewport : public QObject {
   Q_OBJECT
 
  public:
+  using MenuFn = std::function<void(QPoint globalPos)>;
+  using InputFn = std::function<bool()>;
+
   // `mapPicture` is the campaign's map picture, which the route animation
-  // paints into. The view, the commands and the picture must outlive this
-  // object; the widget should too (its owner keeps this as a member).
-  MapViewport(QWidget& widget, CTolvaView& view, CommandMenus& commands, const QImage& mapPicture);
+  // paints into; `showMenu` opens the map's pop-up at a screen point;
+  // `acceptsInput` tells whether the window takes input now (always, if
+  // empty). The view and the picture must outlive this object; the widget
+  // should too (it keeps this as a member).
+  MapViewport(QWidget& widget, CTolvaView& view, const QImage& mapPicture, MenuFn showMenu,
+              InputFn acceptsInput = {});
   ~MapViewport() override;
 
   // Brings the scroll bars in line with the view after it changed the map
@@ -75,8 +82,9 @@ class MapViewport : public QObject {
 
   QWidget& widget_;
   CTolvaView& view_;
-  CommandMenus& commands_;
   const QImage& map_;
+  MenuFn showMenu_;
+  InputFn acceptsInput_;
   QPointer<QWidget> widgetAlive_;
   QPointer<QScrollBar> horizontal_;  // children of the widget
   QPointer<QScrollBar> vertical_;

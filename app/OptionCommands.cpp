@@ -81,7 +81,6 @@ void CommandMenus::SetJokerCount(int jokers) {
 }
 
 void CommandMenus::SetScreenSize(int width) {
-  shell_.ClearDragRectangle();
   Settings(host_.Store()).SetGamen(width);
   const QSize client = shell_.ResizeForScreenSize(width);
   shell_.SetScale(ScaleForClient(client, width));

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include <QAction>
-#include <QKeySequence>
 #include <QWidget>
 
 #include "app/CommandIds.h"
@@ -159,7 +157,7 @@ TEST_F(CommandRunTest, AScreenSizeIsStoredBeforeTheFrameResizesAndGivesNewScaleF
   shell.clientAfterResize = QSize(800, 600);
   commands.RunCommand(kCmdScreenSize[1]);
   EXPECT_EQ(shell.calls,
-            (Calls{"ClearDragRectangle", "Resize 800", "SetScale", "ClearView"}));
+            (Calls{"Resize 800", "SetScale", "ClearView"}));
   EXPECT_EQ(settings.Gamen(), 800);
   EXPECT_DOUBLE_EQ(shell.scale.x(), 800 / 1200.0);
   EXPECT_DOUBLE_EQ(shell.scale.y(), 600 / 900.0);
@@ -331,22 +329,6 @@ TEST_F(CommandRunTest, AMenuKeyOpensItsPopUpUnderTheButtons) {
   shell.scale = {1400 / 1200.0, 1050 / 900.0};
   commands.RunCommand(kCmdHelpMenu);
   EXPECT_EQ(shell.lastMenuAt, shell.widget.mapToGlobal(QPoint(11, 60)));
-}
-
-TEST_F(CommandRunTest, TheFunctionKeysAreShortcutsOfTheWindowForTheirCommands) {
-  QWidget window;
-  InstallFunctionKeys(window, commands);
-  const auto actions = window.actions();
-  ASSERT_EQ(actions.size(), 10);
-  for (int i = 0; i < 10; ++i)
-    EXPECT_EQ(actions[i]->shortcut(), QKeySequence(Qt::Key_F1 + i)) << "F" << i + 1;
-  view.TableActive = 1;
-  const double angle = view.ViewAngle;
-  actions[3]->trigger();  // F4
-  EXPECT_EQ(view.ViewAngle, angle + 1);
-  actions[1]->trigger();  // F2
-  ASSERT_FALSE(shell.lastMenu.empty());
-  EXPECT_EQ(shell.lastMenu.front(), "オープンモード(&O) #32803");
 }
 
 // --- declarations by key ---------------------------------------------------------------------------

@@ -84,6 +84,7 @@ struct MapViewportTest : ::testing::Test {
   QImage picture = PatternMap();
   TableWindow window{view};
   std::unique_ptr<MapViewport> map;
+  bool acceptsInput = true;
 
   void SetUp() override {
     host.Attach(view);
@@ -91,7 +92,9 @@ struct MapViewportTest : ::testing::Test {
     view.TableActive = 1;
     window.resize(1200, 900);
     window.show();
-    map = std::make_unique<MapViewport>(window, view, commands, picture);
+    map = std::make_unique<MapViewport>(
+        window, view, picture, [this](QPoint at) { commands.ShowMapMenu(at); },
+        [this] { return acceptsInput; });
     window.map = map.get();
   }
   // What Host::MapViewChanged does in the program.
@@ -221,6 +224,16 @@ TEST_F(MapViewportTest, ADoubleClickReturnsToTheTableAndTheLastReleaseStaysWithT
   Mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton);
   EXPECT_EQ(window.releases, 1);  // only the first click's release reached the table
   EXPECT_EQ(window.leftPresses, 1);
+}
+
+TEST_F(MapViewportTest, WhileTheWindowTakesNoInputTheMapLeavesTheEventsToIt) {
+  ShowMap();
+  acceptsInput = false;  // the dissolve back to the table is under way
+  Mouse(QEvent::MouseButtonDblClick, QPoint(30, 30), Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, QPoint(30, 30), Qt::RightButton);
+  EXPECT_EQ(view.MapShown, 1);
+  EXPECT_TRUE(shell.lastMenu.empty());
+  EXPECT_EQ(window.releases, 1);  // the window decides, and ignores it
 }
 
 TEST_F(MapViewportTest, TheLeftButtonStillReachesTheWindowOnTheMap) {

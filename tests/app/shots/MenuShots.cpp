@@ -14,6 +14,7 @@
 
 #include "app/CommandMenus.h"
 #include "app/MapViewport.h"
+#include "app/QImagePixelMap.h"
 #include "table/CTolvaView.h"
 #include "table/MapTracing.h"
 #include "table/MapView.h"
@@ -24,21 +25,6 @@
 namespace {
 
 using namespace tolva;
-
-// The map picture as the campaign paints on it.
-class ImagePixels final : public PixelMap {
- public:
-  explicit ImagePixels(QImage& image) : image_(image) {}
-  int Width() const override { return image_.width(); }
-  int Height() const override { return image_.height(); }
-
- protected:
-  Rgb ReadPixel(int x, int y) const override { return image_.pixel(x, y) & RGB_MASK; }
-  void WritePixel(int x, int y, Rgb rgb) override { image_.setPixel(x, y, 0xFF000000u | rgb); }
-
- private:
-  QImage& image_;
-};
 
 class MapWindow : public QWidget {
  public:
@@ -115,7 +101,7 @@ int main(int argc, char** argv) {
   QImage picture(QStringLiteral(":/pictures/142.png"));
   if (picture.isNull()) return 2;
   picture = picture.convertToFormat(QImage::Format_RGB32);
-  ImagePixels pixels(picture);
+  QImagePixelMap pixels(picture);
   const MapColours colours = ReadMapColours(pixels);
   const RebuiltRoute route = RebuildRoute(pixels, colours, 3);
   RouteWalker walker(pixels, colours);
@@ -125,7 +111,7 @@ int main(int argc, char** argv) {
   MapWindow window(view);
   window.resize(1200, 900);
   window.show();
-  MapViewport map(window, view, commands, picture);
+  MapViewport map(window, view, picture, [](QPoint) {});
   window.map = &map;
   settings.SetZoom(1);
   view.MapZoom = 1;

@@ -45,7 +45,6 @@ class RecordingShell : public CommandShell {
     scale = s;
     calls.push_back("SetScale");
   }
-  void ClearDragRectangle() override { calls.push_back("ClearDragRectangle"); }
   void ClearView() override { calls.push_back("ClearView"); }
   void ClearTooltip() override { calls.push_back("ClearTooltip"); }
   QSize ResizeForScreenSize(int width) override {
