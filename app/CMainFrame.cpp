@@ -6,10 +6,13 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cstddef>
 
 #include "app/AppState.h"
 #include "app/CTolvaViewWidget.h"
+#include "app/CommandIds.h"
 #include "app/CommandMenus.h"
+#include "app/FrameCommandShell.h"
 #include "app/PeekProbe.h"
 #include "app/PeekWindow.h"
 #include "app/QtHost.h"
@@ -41,9 +44,9 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
   host_ = std::make_unique<QtHost>(store_, *this, [this] { Quit(); });
   view_ = std::make_unique<CTolvaView>(*host_);
   window_ = new CTolvaViewWidget(app_, *view_, *host_, this);
-  window_->SetCommandContext([this] {
-    return CommandContext{*view_, *window_, *this, store_, app_};
-  });
+  commandShell_ = std::make_unique<FrameCommandShell>(*this, *window_, app_, *host_, *view_);
+  commands_ = std::make_unique<CommandMenus>(*view_, *host_, *commandShell_);
+  window_->AttachCommands(*commands_);
   host_->AttachView(*view_);
   host_->AttachWindow(*window_);
   host_->SetCourseSelection([this] {
@@ -83,30 +86,15 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::AddAccelerators() {
-  struct Accelerator {
-    Qt::Key key;
-    std::function<void()> command;
-  };
-  const Accelerator accelerators[] = {
-      {Qt::Key_F1, [this] { window_->ShowCommandMenu(0); }},
-      {Qt::Key_F2, [this] { window_->ShowCommandMenu(1); }},
-      {Qt::Key_F3, [this] { window_->ShowCommandMenu(2); }},
-      {Qt::Key_F4, [this] { view_->AngleUp(); }},
-      {Qt::Key_F5, [this] { view_->AngleDown(); }},
-      {Qt::Key_F6, [this] { window_->ShowCommandMenu(3); }},
-      {Qt::Key_F7, [this] { view_->DrawFromStock(); }},
-      {Qt::Key_F8, [this] { view_->TakeFromRiver(); }},
-      {Qt::Key_F9, [this] { view_->DeclareReach(); }},
-      {Qt::Key_F10, [this] { view_->DeclareTolva(); }},
-  };
-  for (const Accelerator& accelerator : accelerators) {
+  // F1 … F10 give the commands of the accelerator table.
+  for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i) {
     auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(accelerator.key));
+    action->setShortcut(QKeySequence(Qt::Key_F1 + static_cast<int>(i)));
     action->setShortcutContext(Qt::WindowShortcut);
     action->setAutoRepeat(false);
-    connect(action, &QAction::triggered, this, [this, command = accelerator.command] {
+    connect(action, &QAction::triggered, this, [this, id = kFunctionKeyCommands[i]] {
       if (!AcceptsCommands()) return;
-      command();
+      commands_->RunCommand(id);
       window_->update();  // the keyboard cursor
     });
     addAction(action);

@@ -2,8 +2,9 @@
 // whose client area is the table's window. Its size follows "Gamen": the
 // client is Gamen x Gamen div 4 x 3 (here the window manager draws the
 // decorations outside the client area, so the client gets the whole size).
-// It owns the game: the Qt host, the table view and its window; it holds the
-// function-key accelerators; closing it during a game asks first.
+// It owns the game: the Qt host, the table view and its window, and the
+// commands of the menus; it holds the function-key accelerators; closing it
+// during a game asks first.
 //
 // In a peek instance it is the peek window instead (PeekWindow.h): a small
 // tool window at the desktop's corner that shows one computer seat's hand.
@@ -17,9 +18,11 @@
 namespace tolva {
 
 struct AppState;
+class CommandMenus;
 class CTolvaView;
 class PeekProbe;
 class CTolvaViewWidget;
+class FrameCommandShell;
 class QtHost;
 class SettingsStore;
 
@@ -33,6 +36,7 @@ class CMainFrame : public QMainWindow {
   CTolvaView& View() { return *view_; }
   CTolvaViewWidget& Window() { return *window_; }
   QtHost& Host() { return *host_; }
+  CommandMenus& Commands() { return *commands_; }
 
   // The client size for a "Gamen" width: width x width div 4 x 3.
   static QSize ClientSizeFor(int gamen);
@@ -66,6 +70,8 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CTolvaView> view_;
   std::unique_ptr<PeekProbe> peekProbe_;
   CTolvaViewWidget* window_ = nullptr;
+  std::unique_ptr<FrameCommandShell> commandShell_;
+  std::unique_ptr<CommandMenus> commands_;
   bool quitting_ = false;
   bool peekShown_ = false;
 };

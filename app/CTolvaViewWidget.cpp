@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -12,6 +11,7 @@
 #include <span>
 
 #include "app/AppState.h"
+#include "app/CommandMenus.h"
 #include "app/KeyMap.h"
 #include "app/PeekButtonRow.h"
 #include "app/PeekCommands.h"
@@ -40,7 +40,6 @@ constexpr int kFineDissolveMs = 2000;  // the fine one after the campaign's end
 constexpr int kDissolveFrameMs = 10;
 constexpr int kHoverShownMs = 5000;
 constexpr int kDraggedCardStep = 40;   // dragged cards overlap as in the hand
-constexpr QPoint kMenuPoint(10, 52);   // under the icons, canvas
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -79,13 +78,16 @@ CTolvaViewWidget::CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host
   setFocusPolicy(Qt::StrongFocus);
   peekButtons_ = new PeekButtonRow([this](int command) { PeekCommand(command); }, this);
   peekButtons_->hide();
+  map_ = std::make_unique<MapViewport>(
+      *this, view_, surfaces_.Map,
+      [this](QPoint at) {
+        if (commands_ != nullptr) commands_->ShowMapMenu(at);
+      },
+      [this] { return AcceptsInput(); });
 }
 
-CTolvaViewWidget::~CTolvaViewWidget() = default;
-
-void CTolvaViewWidget::SetCommandContext(std::function<CommandContext()> context) {
-  commandContext_ = std::move(context);
-}
+// The view goes with its window; with the map up it keeps the map's origin.
+CTolvaViewWidget::~CTolvaViewWidget() { view_.OnDestroy(); }
 
 MessageSink CTolvaViewWidget::Messages() {
   return [this](int stringId, MessageStyle style) { host_.ShowMessage({}, stringId, style); };
@@ -131,6 +133,7 @@ void CTolvaViewWidget::RedrawScene(bool tableChanged) {
 }
 
 void CTolvaViewWidget::MapViewChanged() {
+  map_->Sync();
   UpdatePeekButtons();
   update();
 }
@@ -193,15 +196,7 @@ void CTolvaViewWidget::PaintTable(QPainter& painter) {
   PaintDraggedCards(painter);
 }
 
-void CTolvaViewWidget::PaintMap(QPainter& painter) {
-  painter.fillRect(rect(), Qt::white);
-  if (surfaces_.Map.isNull()) return;
-  const int zoom = std::clamp(view_.MapZoom, 1, 3);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(QRect(-view_.MapOrg.x, -view_.MapOrg.y, surfaces_.Map.width() * zoom,
-                          surfaces_.Map.height() * zoom),
-                    surfaces_.Map);
-}
+void CTolvaViewWidget::PaintMap(QPainter& painter) { map_->Paint(painter); }
 
 void CTolvaViewWidget::PaintPeekWindow(QPainter& painter) {
   const TableState& t = view_.t;
@@ -334,13 +329,8 @@ bool CTolvaViewWidget::RebuildCardBacks(bool force) {
 // --- menus --------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::ShowCommandMenu(int menuIndex) {
-  if (!commandContext_ || host_.Closing()) return;
-  QMenu menu(this);
-  FillCommandMenu(menu, menuIndex, commandContext_());
-  if (menu.isEmpty()) return;
-  const QPoint at(static_cast<int>(kMenuPoint.x() * app_.ScaleX),
-                  static_cast<int>(kMenuPoint.y() * app_.ScaleY));
-  host_.RunModal([&] { return menu.exec(mapToGlobal(at)); });
+  if (commands_ == nullptr || host_.Closing()) return;
+  commands_->ShowCommandMenu(menuIndex);
   update();
 }
 
@@ -419,10 +409,7 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
     update();
     return;
   }
-  if (view_.MapShown) {
-    unsetCursor();
-    return;
-  }
+  // (On the map the pointer's shape is the map's: MapViewport.)
   if (PeekPlateAt(canvas) >= 0) {
     setCursor(Qt::PointingHandCursor);
   } else {
@@ -441,11 +428,9 @@ void CTolvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CTolvaViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (view_.MapShown && event->button() == Qt::LeftButton) {
-    if (AcceptsInput()) view_.ToggleMap();  // back to the table
-    return;
-  }
-  mousePressEvent(event);  // on the table the second click is a press like the first
+  // On the map the double click is the map's (MapViewport); on the table the
+  // second click is a press like the first.
+  mousePressEvent(event);
 }
 
 void CTolvaViewWidget::keyPressEvent(QKeyEvent* event) {

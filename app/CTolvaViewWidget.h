@@ -12,9 +12,10 @@
 #include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
-#include "app/CommandMenus.h"
 #include "app/HostWindow.h"
+#include "app/MapViewport.h"
 #include "app/PointerTargets.h"
 #include "app/QImagePixelMap.h"
 #include "render/Messages.h"
@@ -24,6 +25,7 @@
 namespace tolva {
 
 struct AppState;
+class CommandMenus;
 class CTolvaView;
 class PeekButtonRow;
 class QtHost;
@@ -33,8 +35,8 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host, QWidget* parent = nullptr);
   ~CTolvaViewWidget() override;
 
-  // The commands of the pop-up menus act on what this gives.
-  void SetCommandContext(std::function<CommandContext()> context);
+  // The commands behind the pop-up menus of the icons and of the map.
+  void AttachCommands(CommandMenus& commands) { commands_ = &commands; }
 
   // --- HostWindow ---------------------------------------------------------------------------
   void RedrawScene(bool tableChanged) override;
@@ -55,6 +57,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void ClearHoverText();
   const QString& CurrentHoverText() const { return hoverText_; }
   const HitRects& Hits() const { return renderer_.Hits(); }
+  MapViewport& Map() { return *map_; }
   Surfaces& DrawingSurfaces() { return surfaces_; }
   // What the human points at under a window point.
   PointerTarget TargetAtWindow(QPoint window, Gesture gesture) const;
@@ -115,7 +118,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   Surfaces surfaces_;
   SceneRenderer renderer_;
   QImagePixelMap mapPixels_{surfaces_.Map};  // the campaign marks the map here
-  std::function<CommandContext()> commandContext_;
+  CommandMenus* commands_ = nullptr;
 
   bool firstShown_ = false;
   bool loaded_ = false;
@@ -139,6 +142,8 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
 
   QString hoverText_;
   PeekButtonRow* peekButtons_ = nullptr;
+
+  std::unique_ptr<MapViewport> map_;  // the world map, while it is shown
 };
 
 }  // namespace tolva
