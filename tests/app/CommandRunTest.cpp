@@ -155,7 +155,10 @@ TEST_F(CommandRunTest, ANewJokerCountIsWrittenAndAnnouncedForTheNextGame) {
 
 TEST_F(CommandRunTest, AScreenSizeIsStoredBeforeTheFrameResizesAndGivesNewScaleFactors) {
   shell.clientAfterResize = QSize(800, 600);
+  int storedWhenResized = 0;  // the frame's size limits read it
+  shell.onResize = [&] { storedWhenResized = settings.Gamen(); };
   commands.RunCommand(kCmdScreenSize[1]);
+  EXPECT_EQ(storedWhenResized, 800);
   EXPECT_EQ(shell.calls,
             (Calls{"Resize 800", "SetScale", "ClearView"}));
   EXPECT_EQ(settings.Gamen(), 800);

@@ -3,6 +3,7 @@
 // set, and every call is recorded in order.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ class RecordingShell : public CommandShell {
   QWidget widget;
   QPointF scale{1.0, 1.0};
   QSize clientAfterResize{1200, 900};  // what the frame reports after a resize
+  std::function<void()> onResize;      // runs when the frame is asked to resize
   CardBackOutcome cardBack = CardBackOutcome::Rebuilt;  // how the card back command ends
   // A pop-up is not run but answered: the item of this command is chosen
   // (0: closed without a choice), and the menu's lines and place are kept.
@@ -49,6 +51,7 @@ class RecordingShell : public CommandShell {
   void ClearTooltip() override { calls.push_back("ClearTooltip"); }
   QSize ResizeForScreenSize(int width) override {
     calls.push_back("Resize " + std::to_string(width));
+    if (onResize) onResize();
     return clientAfterResize;
   }
   void CloseMainWindow() override { calls.push_back("Close"); }
