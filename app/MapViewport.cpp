@@ -15,14 +15,13 @@
 #include <QWidget>
 
 #include "table/CTolvaView.h"
+#include "table/MapTracing.h"
 #include "table/MapView.h"
 
 namespace tolva {
 
 namespace {
 
-constexpr QPoint kCityColourSample{90, 432};  // the key swatch of the city colour
-constexpr QRgb kConqueredColour = 0xFF0000;
 constexpr int kWheelNotch = 120;  // angle delta of one notch of a mouse wheel
 constexpr int kLinesPerNotch = 3;
 
@@ -63,7 +62,8 @@ std::optional<QRgb> MapPixelAt(const QImage& map, int zoom, QPoint scroll, QPoin
 
 bool IsCityColour(const QImage& map, QRgb rgb) {
   if (rgb == kConqueredColour) return true;
-  return map.valid(kCityColourSample) && rgb == (map.pixel(kCityColourSample) & RGB_MASK);
+  const QPoint cityKey(kCityKeyAt.x, kCityKeyAt.y);
+  return map.valid(cityKey) && rgb == (map.pixel(cityKey) & RGB_MASK);
 }
 
 MapViewport::MapViewport(QWidget& widget, CTolvaView& view, const QImage& mapPicture,

@@ -42,6 +42,9 @@ void CTolvaView::SetMapZoom(int zoom) {
 }
 
 void CTolvaView::CentreOnCity() {
+  // The window lays the map out for the zoom first (the scroll bars it needs
+  // take room), so that MapClient is the area the city is centred in.
+  host_.MapViewChanged();
   MapOrg = CentredOrigin(CityPoint, MapZoom, MapClient);
   MapScroll = MapOrg;
   host_.MapViewChanged();

@@ -86,6 +86,19 @@ TEST_F(FrameCommandsTest, TheMapShowsInTheTablesWindowWithItsScrollBars) {
   EXPECT_FALSE(Window().Map().HorizontalBar().isVisibleTo(&Window()));
 }
 
+TEST_F(FrameCommandsTest, TheMapAdvanceCentresTheCityInTheAreaLeftByTheScrollBars) {
+  Window().DrawingSurfaces().Map = QImage(kMapWidth, kMapHeight, QImage::Format_RGB32);
+  // As after a city's tenth game: the map up at x2 around the king's city.
+  View().CityPoint = {682, 249};
+  View().MapShown = 1;
+  View().MapZoom = 2;
+  View().CentreOnCity();
+  const QRect area = Window().Map().Viewport();
+  EXPECT_LT(area.width(), 1200);  // both bars are up
+  EXPECT_EQ(2 * 682 - Window().Map().HorizontalBar().value(), area.width() / 2);
+  EXPECT_EQ(2 * 249 - Window().Map().VerticalBar().value(), area.height() / 2);
+}
+
 TEST_F(FrameCommandsTest, TheMapOriginIsKeptWhenTheWindowGoesAwayWithTheMapUp) {
   Window().DrawingSurfaces().Map = QImage(kMapWidth, kMapHeight, QImage::Format_RGB32);
   frame->Commands().RunCommand(kCmdWorldMap);
