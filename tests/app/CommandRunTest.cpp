@@ -365,22 +365,5 @@ TEST_F(DeclarationKeys, WithRuleHintsOnARefusedReachExplainsWhy) {
   EXPECT_EQ(s.host.MessageIds(), (std::vector<int>{kMsgReachAfterDrawOnly}));
 }
 
-TEST_F(DeclarationKeys, WithRuleHintsOffARefusedTolvaOnlyPlaysTheErrorSound) {
-  s.t().RuleRem = 0;
-  commands.RunCommand(kCmdDrawFromStock);  // F7: now drawn, so Tolva is refused
-  s.host.ClearEvents();
-  commands.RunCommand(kCmdTolva);  // F10
-  EXPECT_EQ(s.host.Waves(), (std::vector<int>{kWaveRefused}));
-  EXPECT_TRUE(s.host.MessageIds().empty());
-}
-
-TEST_F(DeclarationKeys, TheDrawKeyDrawsFromTheStock) {
-  const int stock = s.t().StockCount;
-  commands.RunCommand(kCmdDrawFromStock);
-  EXPECT_EQ(s.t().StockCount, stock - 1);
-  EXPECT_EQ(s.t().HandCount[kHumanSeat], 8);
-  EXPECT_EQ(s.t().HasDrawn, 1);
-}
-
 }  // namespace
 }  // namespace tolva

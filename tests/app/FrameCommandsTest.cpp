@@ -108,14 +108,5 @@ TEST_F(FrameCommandsTest, TheMapOriginIsKeptWhenTheWindowGoesAwayWithTheMapUp) {
   EXPECT_EQ(settings.MapOrgY(), 0);
 }
 
-TEST_F(FrameCommandsTest, NoOriginIsWrittenWhenTheWindowGoesAwayWithTheTableShown) {
-  Window().DrawingSurfaces().Map = QImage(kMapWidth, kMapHeight, QImage::Format_RGB32);
-  frame->Commands().RunCommand(kCmdWorldMap);
-  Window().Map().HorizontalBar().setValue(345);
-  frame->Commands().RunCommand(kCmdWorldMap);
-  frame.reset();
-  EXPECT_FALSE(store.Stored(kSectionLast, kKeyMapOrgX));
-}
-
 }  // namespace
 }  // namespace tolva
