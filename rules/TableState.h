@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <type_traits>
 
 #include "rules/Card.h"
 
@@ -27,18 +28,32 @@ enum StrategyModeCode : int {
   kModeShedHigh = 9,     // default: shed high cards, expose melds
 };
 
+// An array whose every slot is empty (-1), the state of a slot holding no card.
+template <typename Array>
+constexpr Array EmptySlots() {
+  Array cells{};
+  for (auto& cell : cells) {
+    if constexpr (std::is_same_v<typename Array::value_type, int>) {
+      cell = kEmptySlot;
+    } else {
+      cell = EmptySlots<typename Array::value_type>();
+    }
+  }
+  return cells;
+}
+
 struct TableState {
   template <int N>
   using Ints = std::array<int, N>;
 
   // --- the cards --------------------------------------------------------------
-  std::array<Ints<kHandSlots>, kSeats> Hand{};  // slots 0..HandCount-1 are valid
+  std::array<Ints<kHandSlots>, kSeats> Hand = EmptySlots<std::array<Ints<kHandSlots>, kSeats>>();  // slots 0..HandCount-1 are valid
   Ints<kSeats> HandCount{};
-  Ints<kPileSlots> Stock{};  // top card is Stock[StockCount - 1]
+  Ints<kPileSlots> Stock = EmptySlots<Ints<kPileSlots>>();  // top card is Stock[StockCount - 1]
   int StockCount = 0;
-  Ints<kPileSlots> River{};  // top card is River[RiverCount - 1]; empty slots -1
+  Ints<kPileSlots> River = EmptySlots<Ints<kPileSlots>>();  // top card is River[RiverCount - 1]; empty slots -1
   int RiverCount = 0;
-  std::array<Ints<kMeldSlots>, kMeldRows> Meld{};  // cards in display order
+  std::array<Ints<kMeldSlots>, kMeldRows> Meld = EmptySlots<std::array<Ints<kMeldSlots>, kMeldRows>>();  // cards in display order
   Ints<kMeldRows> MeldLength{};                     // 0 marks a free row
   int DeckSize = 54;                                // 52 + jokers: 54, 56 or 58
 

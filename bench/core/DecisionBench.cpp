@@ -31,15 +31,6 @@ class BenchHost : public RulesHost {
   void ClearLastTimerRecord() override {}
 };
 
-TableState FreshTable() {
-  TableState t;
-  for (auto& hand : t.Hand) hand.fill(kEmptySlot);
-  t.Stock.fill(kEmptySlot);
-  t.River.fill(kEmptySlot);
-  for (auto& row : t.Meld) row.fill(kEmptySlot);
-  return t;
-}
-
 // One full decision of the seat whose turn it is, with the table changes the
 // flow would make. False when the turn ends the game (Ron, a declaration, an
 // empty stock, a seat out of cards).
@@ -86,7 +77,7 @@ std::vector<TableState> VariedTables(int count) {
   std::vector<TableState> tables;
   BenchHost host;
   for (int i = 0; tables.size() < static_cast<size_t>(count); ++i) {
-    TableState t = FreshTable();
+    TableState t = TableState{};
     t.DeckSize = 54 + 2 * (i % 3);
     ShuffleAndDeal(t, static_cast<std::uint32_t>(1000 + i));
     CThink think(t, host);
@@ -118,7 +109,7 @@ void BM_ComputerDecision(benchmark::State& state) {
 BENCHMARK(BM_ComputerDecision);
 
 void BM_ShuffleAndDeal(benchmark::State& state) {
-  TableState t = FreshTable();
+  TableState t = TableState{};
   std::uint32_t seed = 1;
   for (auto _ : state) {
     t.DeckSize = 54 + 2 * static_cast<int>(seed % 3);
@@ -136,7 +127,7 @@ void BM_IsWinningHand(benchmark::State& state) {
   std::vector<TableState> tables;
   BenchHost host;
   for (std::uint32_t seed = 1; seed <= 256; ++seed) {
-    TableState t = FreshTable();
+    TableState t = TableState{};
     t.DeckSize = 54 + 2 * static_cast<int>(seed % 3);
     ShuffleAndDeal(t, seed);
     for (int seat = 0; seat < kSeats; ++seat) {

@@ -6,15 +6,7 @@
 
 namespace tolva::testing {
 
-TableState EmptyTable() {
-  TableState t;
-  for (auto& hand : t.Hand) hand.fill(kEmptySlot);
-  t.Stock.fill(kEmptySlot);
-  t.River.fill(kEmptySlot);
-  for (auto& row : t.Meld) row.fill(kEmptySlot);
-  t.DeckSize = 54;
-  return t;
-}
+TableState EmptyTable() { return TableState{}; }
 
 void SetHand(TableState& t, int seat, std::string_view cards) {
   const auto codes = ParseCards(cards);

@@ -8,8 +8,8 @@
 
 namespace tolva::testing {
 
-// A table with empty hands, piles and rows (all slots -1), 54 cards, every
-// seat's strategy 9, options at their defaults.
+// A table as it is constructed: empty hands, piles and rows (all slots -1),
+// 54 cards, every seat's strategy 9, options at their defaults.
 TableState EmptyTable();
 
 // Sets a seat's hand to exactly these cards, in the given order ("5s 5h Jk").
