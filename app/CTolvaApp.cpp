@@ -33,7 +33,7 @@ std::optional<int> DesktopHeight() {
 CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName(QString::fromLatin1(kProfileOrganisation));
   setApplicationName(QString::fromLatin1(kProfileApplication));
-  setDesktopFileName(QStringLiteral("tolvagame"));
+  setDesktopFileName(QStringLiteral("io.github.tolvagame.TolvaGame"));  // its menu entry
   setWindowIcon(QIcon(QStringLiteral(":/icons/tolvagame.png")));
   InstallQtTranslation(*this);
   UseJapaneseFont(*this);
