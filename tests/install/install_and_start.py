@@ -159,10 +159,11 @@ def start_installed(exec_line, program, prefix, out):
 
             desktop.focus(window)
             desktop.key("Return")
-            wait_for(lambda: profile.get("Last/Coin4") == "10000", 20,
-                     "the beginner course's purse", process)
-            check(profile.get("Settei/Course") == "1",
-                  f"the beginner course is stored in {profile.path}")
+            # The dialog writes the purses first and the course after them, so
+            # wait for both rather than read the course between the two writes.
+            wait_for(lambda: profile.get("Last/Coin4") == "10000"
+                     and profile.get("Settei/Course") == "1", 20,
+                     f"the beginner course stored in {profile.path}", process)
             session.settle_boxes()
             # No game is on the table: the start menu's "ゲーム終了(X)" ends the
             # program without a question.
