@@ -397,8 +397,10 @@ def first_run(args, desktop, env, profile):
         check((geometry["w"], geometry["h"]) == (1200, 900),
               "a 1024-high desktop gives a 1200 x 900 window on the first start")
         session.choose_beginner_course()
-        wait_for(lambda: profile.get("Last/Coin4") == "10000", 20,
-                 "the course selection's purses", program)
+        # The purses are written before the course: wait for the last of them.
+        wait_for(lambda: profile.get("Last/Coin4") == "10000"
+                 and profile.get("Settei/Course") == "1", 20,
+                 "the course selection's purses and course", program)
         check(purses(profile) == ["0", "0", "0", "0", "10000"]
               and profile.get("Settei/Course") == "1" and profile.get("Settei/Gamen") == "1200",
               "the beginner course and the window size are stored")
