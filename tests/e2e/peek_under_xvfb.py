@@ -5,9 +5,10 @@ The program starts in the beginner course with a game on the table (AutoStart)
 and with a peek channel left over from a killed run ("CunningView" = 1), which
 it clears. A click on Seleucus' name plate starts the peek window, a second
 process of the program with /W: it appears at the desktop's bottom-right
-corner with the seat's name and hand and leaves the keyboard with the game.
-The peek buttons beside the icons switch it to another seat. Killed, the peek
-window leaves its flag set, yet the next button starts a new one. Closing the
+corner with the seat's name and hand and leaves the keyboard with the game,
+and the hand it shows changes as the game goes on. The peek buttons beside
+the icons switch it to each other seat. Killed, the peek window leaves its
+flag set, yet the next button starts a new one. Closing the
 game (start menu, ゲーム終了, Yes) closes the peek window within two seconds.
 
 Screenshots of the main window, the plate's hover text and the peek window
@@ -141,6 +142,11 @@ def run(args, desktop, env, profile):
         peek.shot("peek-desktop.png", {"x": 0, "y": 0, "w": 1280, "h": 1024})
         log(f"peek on seat 0: {first['cards']}")
 
+        # The peek follows the game: play on until Seleucus' hand changes.
+        session.play_until(lambda: read_report(report).get("cards") not in (None, first["cards"]),
+                           90, "Seleucus' hand changes in the peek window")
+        log(f"ok: the peek window followed the game: {read_report(report)['cards']}")
+
         peek.press(PEEK_BUTTON[3])
         peek.shows(3, seconds=1.5)
         check(peek_processes(args.program) == pids, "the button switched the running peek window")
@@ -153,6 +159,10 @@ def run(args, desktop, env, profile):
         new_pids = [pid for pid in peek_processes(args.program) if alive(pid)]
         check(len(new_pids) == 1 and new_pids != pids,
               f"a new peek window started despite the stale flag ({new_pids})")
+        peek.press(PEEK_BUTTON[1])
+        peek.shows(1, seconds=1.5)
+        check([pid for pid in peek_processes(args.program) if alive(pid)] == new_pids,
+              "the last computer seat's button switches the same peek window")
 
         closed = session.close_with_question("y")
         check(closed, "closing during a game asks first")
