@@ -21,6 +21,7 @@
 #include "render/Scene.h"
 #include "render/Surfaces.h"
 #include "support/RecordedServices.h"
+#include "support/TestPictures.h"
 #include "table/MemorySettingsStore.h"
 #include "table/SettingsSchema.h"
 #include "tests/support/Tables.h"
@@ -30,72 +31,8 @@ namespace {
 
 using testing::RecordedMessage;
 using testing::Recorder;
-
-// A picture of two colours, `top` over `bottom`, so that the table can show
-// both that it is this picture and which way up it stands.
-QImage TwoColours(QRgb top, QRgb bottom, int w = 240, int h = 320) {
-  QImage image(w, h, QImage::Format_RGB32);
-  image.fill(bottom);
-  for (int y = 0; y < h / 2; ++y)
-    for (int x = 0; x < w; ++x) image.setPixel(x, y, top);
-  return image;
-}
-
-// A GIF of the two-colour picture written byte by byte, by another hand than
-// the game's own encoder: a four-colour palette and LZW codes kept at three
-// bits by a clear code before every pair of pixels, so no table ever grows.
-QByteArray TwoColourGif(QRgb top, QRgb bottom, int w, int h) {
-  QByteArray gif("GIF89a");
-  const auto le16 = [&](int v) {
-    gif.append(static_cast<char>(v & 0xFF));
-    gif.append(static_cast<char>((v >> 8) & 0xFF));
-  };
-  le16(w);
-  le16(h);
-  gif.append(static_cast<char>(0x91));  // global palette of 4 colours
-  gif.append('\0');
-  gif.append('\0');
-  for (QRgb c : {top, bottom, qRgb(0, 0, 0), qRgb(255, 255, 255)}) {
-    gif.append(static_cast<char>(qRed(c)));
-    gif.append(static_cast<char>(qGreen(c)));
-    gif.append(static_cast<char>(qBlue(c)));
-  }
-  gif.append(',');
-  le16(0);
-  le16(0);
-  le16(w);
-  le16(h);
-  gif.append('\0');
-  gif.append('\x02');  // minimum code size: clear is 4, end is 5
-
-  QByteArray codes;
-  quint32 bits = 0;
-  int held = 0;
-  const auto put = [&](int code) {
-    bits |= static_cast<quint32>(code) << held;
-    held += 3;
-    while (held >= 8) {
-      codes.append(static_cast<char>(bits & 0xFF));
-      bits >>= 8;
-      held -= 8;
-    }
-  };
-  const int pixels = w * h;
-  for (int i = 0; i < pixels; ++i) {
-    if (i % 2 == 0) put(4);
-    put(i / w < h / 2 ? 0 : 1);
-  }
-  put(5);
-  if (held > 0) codes.append(static_cast<char>(bits & 0xFF));
-  for (qsizetype at = 0; at < codes.size(); at += 255) {
-    const QByteArray block = codes.mid(at, 255);
-    gif.append(static_cast<char>(block.size()));
-    gif.append(block);
-  }
-  gif.append('\0');
-  gif.append(';');
-  return gif;
-}
+using testing::TwoColourGif;
+using testing::TwoColours;
 
 struct PictureType {
   const char* format;  // the writer's name for it
