@@ -212,5 +212,39 @@ TEST_F(CardBackFormats, EveryPictureTypeReachesTheStockAndTheFans) {
   }
 }
 
+// Inside each type a file may keep its pixels in many ways; every one of them
+// reaches the card back in its own colours.
+TEST_F(CardBackFormats, EveryPixelLayoutOfATypeKeepsItsColours) {
+  const QImage picture = TwoColours(qRgb(200, 30, 60), qRgb(30, 90, 210), 120, 160);
+  const QImage blackOverWhite = TwoColours(qRgb(0, 0, 0), qRgb(255, 255, 255), 120, 160);
+  const struct {
+    const char* format;
+    const char* file;
+    QImage::Format layout;
+  } layouts[] = {
+      {"bmp", "mono.bmp", QImage::Format_Mono},        {"bmp", "indexed.bmp", QImage::Format_Indexed8},
+      {"png", "grey.png", QImage::Format_Grayscale8},  {"png", "grey16.png", QImage::Format_Grayscale16},
+      {"png", "deep.png", QImage::Format_RGBA64},      {"png", "indexed.png", QImage::Format_Indexed8},
+      {"png", "alpha.png", QImage::Format_ARGB32},     {"jpeg", "grey.jpg", QImage::Format_Grayscale8},
+      {"tiff", "alpha.tif", QImage::Format_ARGB32},    {"tiff", "deep.tif", QImage::Format_RGBA64},
+      {"tiff", "mono.tif", QImage::Format_Mono},       {"tiff", "grey.tif", QImage::Format_Grayscale8},
+  };
+  const CardBackContext context{store, surfaces, recorder.Services(), 0};
+  for (const auto& layout : layouts) {
+    SCOPED_TRACE(layout.file);
+    // One bit a pixel holds black and white only; any other colour is dithered.
+    const QImage stored = (layout.layout == QImage::Format_Mono ? blackOverWhite : picture)
+                              .convertToFormat(layout.layout);
+    const QString path = files.filePath(QString::fromLatin1(layout.file));
+    ASSERT_TRUE(QImageWriter(path, layout.format).write(stored));
+    CBackSet dialog(context);
+    ASSERT_TRUE(dialog.SetFreeImageFromPath(path));
+    EXPECT_TRUE(recorder.messages.empty());
+    ASSERT_EQ(surfaces.Scratch.size(), QSize(151, 215));
+    EXPECT_TRUE(Near(surfaces.Scratch.pixel(75, 40), stored.pixel(60, 30), 12));
+    EXPECT_TRUE(Near(surfaces.Scratch.pixel(75, 175), stored.pixel(60, 130), 12));
+  }
+}
+
 }  // namespace
 }  // namespace tolva
