@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "app/MessageLog.h"
 #include "res/StringTable.h"
 
 namespace tolva {
@@ -64,6 +65,7 @@ Answer AnswerOf(QMessageBox::StandardButton button) {
 Answer ShowMessage(QWidget* parent, std::string_view prefix, int number, MessageStyle style) {
   const std::unique_ptr<QMessageBox> box = MakeMessageBox(parent, prefix, number, style);
   if (!box) return Answer::None;
+  LogShownMessage(*box);
   box->exec();
   return AnswerOf(box->standardButton(box->clickedButton()));
 }

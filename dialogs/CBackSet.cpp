@@ -216,7 +216,7 @@ void CBackSet::ChooseFile() {
 }
 
 bool CBackSet::SetFreeImageFromPath(const QString& path) {
-  if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
+  if (path.isEmpty() || !QFileInfo::exists(path)) return false;
   const MessageSink messages = SinkOf(context_.services);
   const QImage picture = DecodePlayerImage(path, messages);  // 30056 or 30001 on its own
   if (picture.isNull()) return false;

@@ -52,8 +52,9 @@ class CBackSet : public QDialog {
   std::array<QRect, 2> PictureRect;  // where the picture is drawn inside each
 
   // Reads the picture file into the scratch surface as the free image and
-  // selects it. A missing file does nothing; a file that is not a picture of
-  // the five types, or cannot be read, shows its message and changes nothing.
+  // selects it. A missing path does nothing; a folder, a file that is not a
+  // picture of the five types, or one that cannot be read or decoded, shows
+  // its message and changes nothing.
   bool SetFreeImageFromPath(const QString& path);
   // "保存終了": writes what changed; false (and the dialog stays) when the
   // free image is chosen but there is none, or it cannot be written.

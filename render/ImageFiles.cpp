@@ -78,6 +78,9 @@ QString ImageTypeOf(const QString& fileName, const MessageSink& messages) {
 }
 
 QImage ReadImageFile(const QString& path) {
+  // A folder, a device or a pipe is no picture; opening a pipe would wait for
+  // a writer that never comes.
+  if (!QFileInfo(path).isFile()) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   if (file.size() <= 0 || file.size() > kMaxImageFileBytes) return {};
@@ -101,6 +104,16 @@ QImage ReadImageFile(const QString& path) {
 
 QImage DecodePlayerImage(const QString& path, const MessageSink& messages) {
   if (ImageTypeOf(path, messages).isEmpty()) return {};
+  // A folder dropped on the dialog is not a picture type, whatever its name.
+  if (!QFileInfo(path).isFile()) {
+    Report(messages, kMsgUnsupportedFileType, MessageStyle::Information);
+    return {};
+  }
+  // A file the player may not read is told as such, not as a lack of memory.
+  if (QFile file(path); !file.open(QIODevice::ReadOnly)) {
+    Report(messages, kMsgFileReadFailed, MessageStyle::Error);
+    return {};
+  }
   QImage picture = Flatten(ReadImageFile(path));
   if (picture.isNull()) Report(messages, kMsgOutOfMemory, MessageStyle::Error);
   return picture;

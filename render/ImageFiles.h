@@ -27,13 +27,14 @@ inline constexpr int kMaxImageSide = 32768;
 inline constexpr int kDecodeAllocationLimitMb = 320;
 
 // Decodes a picture file whatever its name says (the content decides), within
-// the limits above. A file that is too big, claims a size beyond the limits, is
+// the limits above. Anything but a regular file, a file that is too big, claims a size beyond the limits, is
 // cut short or cannot be decoded gives a null image; nothing is reported.
 QImage ReadImageFile(const QString& path);
 
 // Decodes a file the player chose: the type by its name (30056 when it is none
-// of the five), then the picture; transparent parts take the colour of the
-// top-left pixel. A file that cannot be decoded gives 30001 and a null image.
+// of the five, or the path is a folder), then the picture; transparent parts
+// take the colour of the top-left pixel. A file that cannot be opened gives
+// 30002, one that cannot be decoded 30001; both a null image.
 QImage DecodePlayerImage(const QString& path, const MessageSink& messages);
 
 // Writes the picture scaled to w x h as a file of the given type (JPEG at

@@ -5,10 +5,15 @@
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
 
 #include "app/MessageBox.h"
+#include "app/MessageLog.h"
 #include "app/StartUp.h"
 #include "res/StringTable.h"
 
@@ -106,6 +111,35 @@ TEST_F(MessageBoxTest, EnterTakesTheDefaultAndEscapeTheWayOut) {
   EXPECT_EQ(ShowMessage(nullptr, {}, kMsgAskKan, MessageStyle::YesNoCancel), Answer::Cancel);
   AnswerWithKey(Qt::Key_Return);
   EXPECT_EQ(ShowMessage(nullptr, {}, kMsgCardBackFailed, MessageStyle::Error), Answer::Ok);
+}
+
+// The real program, run by a test, tells what its boxes said as they open.
+TEST_F(MessageBoxTest, WithTheLogVariableEachShownBoxIsOneLineOfTheLog) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString log = folder.filePath("messages.jsonl");
+  qputenv(kMessageLogVariable, QFile::encodeName(log));
+  AnswerWithKey(Qt::Key_Return);
+  ShowMessage(nullptr, "TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
+  AnswerWithKey(Qt::Key_Y);
+  ShowMessage(nullptr, {}, kMsgAskQuitMidGame, MessageStyle::YesNo);
+  ShowMessage(nullptr, {}, 1, MessageStyle::Error);  // no text: no box, no line
+  qunsetenv(kMessageLogVariable);
+  AnswerWithKey(Qt::Key_Return);
+  ShowMessage(nullptr, {}, kMsgFileReadFailed, MessageStyle::Error);  // not logged
+
+  QFile file(log);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  ASSERT_EQ(lines.size(), 3);  // two lines and the end after the last
+  EXPECT_TRUE(lines[2].isEmpty());
+  const QJsonObject first = QJsonDocument::fromJson(lines[0]).object();
+  EXPECT_EQ(first["title"].toString(), "TolvaGame");
+  EXPECT_EQ(first["icon"].toString(), "critical");
+  EXPECT_EQ(first["text"].toString(), "TolvaGameSys.dll\n" + Text(kMsgFileReadFailed));
+  const QJsonObject second = QJsonDocument::fromJson(lines[1]).object();
+  EXPECT_EQ(second["icon"].toString(), "question");
+  EXPECT_EQ(second["text"].toString(), Text(kMsgAskQuitMidGame));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <sys/stat.h>
 
 #include "render/GifWriter.h"
 #include "render/ImageChecks.h"
@@ -168,6 +169,21 @@ TEST_F(ImageFilesTest, FilesBeyondTheSizeLimitOrEmptyAreNotRead) {
   ASSERT_TRUE(big.resize(kMaxImageFileBytes + 1));
   big.close();
   EXPECT_TRUE(ReadImageFile(big.fileName()).isNull());
+}
+
+TEST_F(ImageFilesTest, AFolderOrAPipeIsNoPictureAndIsNotOpened) {
+  // A pipe where the cache or the free image should be would keep a read
+  // waiting for a writer forever: the game would hang at its start.
+  const QString pipe = folder + "/CardBack.bmp";
+  QFile::remove(pipe);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+  EXPECT_TRUE(ReadImageFile(pipe).isNull());
+  EXPECT_TRUE(DecodePlayerImage(pipe, log.Sink()).isNull());
+  QFile::remove(pipe);
+  ASSERT_TRUE(QDir(folder).mkpath("album.png"));
+  EXPECT_TRUE(ReadImageFile(folder + "/album.png").isNull());
+  EXPECT_TRUE(DecodePlayerImage(folder + "/album.png", log.Sink()).isNull());
+  EXPECT_EQ(log.ids, std::vector<int>(2, kMsgUnsupportedFileType));
 }
 
 TEST_F(ImageFilesTest, TransparentPartsTakeTheTopLeftPixelsColour) {

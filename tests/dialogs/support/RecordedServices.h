@@ -2,6 +2,7 @@
 // shown or played; every message box is answered OK.
 #pragma once
 
+#include <ostream>
 #include <vector>
 
 #include "dialogs/DialogServices.h"
@@ -12,6 +13,10 @@ struct RecordedMessage {
   int id = 0;
   MessageStyle style = MessageStyle::Information;
   friend bool operator==(const RecordedMessage&, const RecordedMessage&) = default;
+  // gtest prints a failed comparison with this: "30001 (style 0)".
+  friend std::ostream& operator<<(std::ostream& out, const RecordedMessage& m) {
+    return out << m.id << " (style " << static_cast<int>(m.style) << ")";
+  }
 };
 
 struct Recorder {

@@ -1,0 +1,301 @@
+#!/usr/bin/env python3
+"""Starts the real TolvaGame under Xvfb on damaged files and reads what it says.
+
+Each run has a settings folder, a temporary folder and a copy of the program
+of its own. What each message box says is read from the program's message log
+(TOLVA_MESSAGE_LOG, app/MessageLog.h), which takes it from the box as it opens;
+the box is then answered with keys like any other.
+
+Run 1, junk in every setting: numbers out of range, words for numbers, a purse
+with letters after its digits, a peek channel left by a killed run. The game
+starts at 640 x 480 (the width read as 640), puts the first game on the table
+(AutoStart), and ends normally.
+Run 2, a card face sheet of junk beside the program: the game says
+"TolvaGameSys.dll" and 30002, stays without a table, and ends normally.
+Run 3, a damaged "CardBack.bmp" cache and "CardBack.jpg" free image with
+BackSet 1, and no help folder: the game starts without a word, builds the
+cache again, and the help command says 30186.
+Run 4, no card face sheet at all: 30052 after the file's name, and the program
+ends before it shows a window.
+
+Exit status 0 on success, 1 on failure, 77 (skipped) when a tool is missing.
+"""
+
+import argparse
+import json
+import os
+import shutil
+import signal
+import struct
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from play_under_xvfb import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
+                             check, failure_shot, log, program_shows_game, wait_for)
+
+FILE_READ_FAILED = "ファイルの読み込みに失敗しました"                       # 30002
+LIBRARY_MISSING = "実行ファイルと同じ場所に上記のファイルが見つかりません"     # 30052
+HELP_FOLDER_MISSING = "実行ファイルと同じ場所にヘルプフォルダがありません"     # 30186
+
+
+class Reader(Session):
+    """A session that reads what each message box says before answering it."""
+
+    def __init__(self, desktop, program, profile, log_path):
+        super().__init__(desktop, program, profile)
+        self.log_path = log_path
+        self.said = []
+        self.box_read = False
+
+    def logged(self):
+        try:
+            with open(self.log_path, encoding="utf-8") as f:
+                return [json.loads(line) for line in f if line.endswith("\n")]
+        except FileNotFoundError:
+            return []
+
+    def box_text(self, box=None):
+        """The text of the box that opened last and has not been read yet."""
+        entry = wait_for(lambda: (self.logged()[len(self.said):] or [None])[0], 10,
+                         "the message box's entry in the log")
+        check(entry["title"] == "TolvaGame", f"the box is captioned TolvaGame: {entry['text']!r}")
+        log(f"the game says ({entry['icon']}): {entry['text']!r}")
+        self.said.append(entry["text"])
+        self.box_read = True
+        return entry["text"]
+
+    def answer_boxes(self, key="y"):
+        """Reads the open box (unless box_text already did) and answers it."""
+        if not self.desktop.message_boxes():
+            return False
+        if not self.box_read:
+            self.box_text()
+        self.box_read = False
+        return super().answer_boxes(key)
+
+    def said_any(self, fragment):
+        return any(fragment in text for text in self.said)
+
+
+def copy_program(program, folder, sheet=None, help_folder=None):
+    """The program in a folder of its own, with the card face sheet given
+    (bytes, or None for no file) and the help folder given (or none)."""
+    os.makedirs(folder)
+    target = os.path.join(folder, "TolvaGame")
+    shutil.copy2(program, target)
+    if sheet is not None:
+        with open(os.path.join(folder, "TolvaGameSys.dll"), "wb") as f:
+            f.write(sheet)
+    if help_folder is not None:
+        shutil.copytree(help_folder, os.path.join(folder, "help"))
+    return target
+
+
+def fresh_env(base_env, scratch, name):
+    folders = {key: os.path.join(scratch, name, key.lower())
+               for key in ("XDG_CONFIG_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
+    for folder in folders.values():
+        os.makedirs(folder, mode=0o700)
+    env = dict(base_env, TOLVA_MESSAGE_LOG=os.path.join(scratch, name, "messages.jsonl"),
+               **folders)
+    return env, Profile(folders["XDG_CONFIG_HOME"]), folders["TMPDIR"]
+
+
+def end_normally(session, program, what):
+    """Closes through the start menu, answering the closing question."""
+    while program.alive():
+        session.close_with_question("y")
+        if program.wait_exit(4):
+            break
+    check(program.process.returncode == 0, f"{what}: the program ends normally")
+
+
+def run(args, name, program_path, env, profile, body):
+    program = Program(program_path, env, os.path.join(args.out, f"{name}-output.txt"))
+    session = Reader(Desktop(env["DISPLAY"]), program, profile, env["TOLVA_MESSAGE_LOG"])
+    program.start()
+    try:
+        body(session, program)
+    except Failure:
+        failure_shot(args, session.desktop, session, name)
+        log("program output:\n" + program.output_tail())
+        raise
+    finally:
+        program.stop()
+
+
+def junk_settings(args, base_env, scratch, sheet):
+    env, profile, _ = fresh_env(base_env, scratch, "junk")
+    profile.write({
+        "Settei/ManSpeed": "abc", "Settei/CardSpeed": "-3", "Settei/PonSpeed": "99999999999",
+        "Settei/OpenMode": "7", "Settei/Koukaon": "", "Settei/RuleRem": "0",
+        "Settei/DspRem": "@Rect(1 2 3 4)", "Settei/Zoom": "50", "Settei/Gamen": "99999",
+        "Settei/Joker": "100", "Settei/TolvaRitu": "-1", "Settei/AutoStart": "1",
+        "Settei/Course": "42",
+        "Last/Kakudo": "500", "Last/MapOrgX": "-2147483648", "Last/MapOrgY": "99999999",
+        "Last/Coin0": "abc", "Last/Coin1": "-5", "Last/Coin2": "99999999999999999999",
+        "Last/Coin3": "1e9", "Last/Coin4": "5000 coins", "Last/BackSet": "7",
+        "Last/CardWaku": "9", "Map/ConqCity": "-12",
+        "Cun/CunningView": "1", "Cun/Now": "77", "Cun/0": "1,2,999,-5,abc,",
+    })
+    program_path = copy_program(args.program, os.path.join(scratch, "junk", "program"), sheet,
+                                args.help)
+
+    def body(session, program):
+        geometry = session.find_main_window()
+        check((geometry["w"], geometry["h"]) == (640, 480),
+              "a width of 99999 reads as 640: the window is 640 x 480")
+        deadline = time.time() + 30
+        while time.time() < deadline and not program_shows_game(session):
+            session.answer_boxes("y")
+            time.sleep(0.2)
+        check(program_shows_game(session), "junk settings: AutoStart puts a game on the table")
+        session.play_until(lambda: session.turn_keys >= 4, 90, "a few turns on junk settings")
+        session.desktop.screenshot(os.path.join(args.out, "junk-settings.png"), geometry)
+        check(not session.said_any(FILE_READ_FAILED) and not session.said_any(LIBRARY_MISSING),
+              "junk settings: no file is reported damaged")
+        check(profile.get("Cun/CunningView") == "0",
+              "the peek flag left by a killed run is cleared at the start")
+        end_normally(session, program, "junk settings")
+
+    run(args, "junk", program_path, env, profile, body)
+
+
+def damaged_sheet(args, base_env, scratch, sheet):
+    env, profile, _ = fresh_env(base_env, scratch, "sheet")
+    profile.write({"Last/Coin4": "3000", "Settei/Course": "2"})
+    junk = b"TLV1" + sheet[4:len(sheet) // 3]  # the sheet cut to a third
+    program_path = copy_program(args.program, os.path.join(scratch, "sheet", "program"), junk,
+                                args.help)
+
+    def body(session, program):
+        # The sheet is read as the window is first shown, before it is mapped.
+        box = wait_for(session.desktop.message_boxes, 20, "the damaged sheet's message", program)
+        text = session.box_text()
+        check(text == "TolvaGameSys.dll\n" + FILE_READ_FAILED,
+              "a damaged card face sheet: \"TolvaGameSys.dll\" and 30002")
+        session.settle_boxes()
+        session.find_main_window()
+        time.sleep(1.0)
+        check(program.alive(), "the program keeps running without its table")
+        check(not program_shows_game(session), "and no game starts")
+        # Without its pictures the window has no buttons to close it by, and
+        # no window manager runs here to close it: it is asked to end.
+        program.process.terminate()
+        check(program.wait_exit(10) and program.process.returncode == -signal.SIGTERM,
+              "it ends when asked, by the signal and not by a crash")
+
+    run(args, "sheet", program_path, env, profile, body)
+
+
+def bmp_size(path):
+    with open(path, "rb") as f:
+        header = f.read(26)
+    if len(header) < 26 or header[:2] != b"BM":
+        return None
+    width, height = struct.unpack("<ii", header[18:26])
+    return width, abs(height)
+
+
+def damaged_card_back(args, base_env, scratch, sheet):
+    env, profile, temp = fresh_env(base_env, scratch, "back")
+    profile.write({"Last/Coin4": "3000", "Settei/Course": "2", "Last/BackSet": "1",
+                   "Settei/AutoStart": "1", "Settei/RuleRem": "0"})
+    game_temp = os.path.join(temp, "TolvaGame")
+    os.makedirs(game_temp)
+    with open(os.path.join(game_temp, "CardBack.bmp"), "wb") as f:
+        f.write(b"BM" + struct.pack("<I", 2175 * 302 * 4) + b"\0" * 40)  # a header, no rows
+    with open(os.path.join(game_temp, "CardBack.jpg"), "wb") as f:
+        f.write(b"\xff\xd8\xff\xe0" + b"\0" * 100)
+    program_path = copy_program(args.program, os.path.join(scratch, "back", "program"), sheet,
+                                None)
+
+    def body(session, program):
+        geometry = session.find_main_window()
+        deadline = time.time() + 30
+        while time.time() < deadline and not program_shows_game(session):
+            session.answer_boxes("y")
+            time.sleep(0.2)
+        check(program_shows_game(session), "damaged card back files: the game still starts")
+        session.desktop.screenshot(os.path.join(args.out, "damaged-card-back.png"), geometry)
+        check(session.said == [], "and says nothing of them")
+        check(bmp_size(os.path.join(game_temp, "CardBack.bmp")) == (2175, 302),
+              "the damaged cache is built again whole")
+        session.settle_boxes(quiet=0.5)
+        session.focus_main()
+        session.desktop.key("F3")
+        time.sleep(0.4)
+        session.desktop.key("r")
+        box = wait_for(session.desktop.message_boxes, 10, "the help command's message", program)
+        text = session.box_text()
+        check(text == HELP_FOLDER_MISSING, "no help folder: the rules command says 30186")
+        session.answer_boxes("Return")
+        time.sleep(0.5)
+        check(program.alive(), "the game goes on after the help message")
+        end_normally(session, program, "damaged card back files")
+
+    run(args, "back", program_path, env, profile, body)
+
+
+def no_sheet(args, base_env, scratch):
+    env, profile, _ = fresh_env(base_env, scratch, "nosheet")
+    program_path = copy_program(args.program, os.path.join(scratch, "nosheet", "program"), None,
+                                args.help)
+
+    def body(session, program):
+        def box():
+            for window in session.desktop.visible_windows("^TolvaGame$"):
+                if session.desktop.info(window)["viewable"]:
+                    return window
+            return None
+        wait_for(box, 20, "the missing sheet's message", program)
+        text = session.box_text()
+        check(text == "TolvaGameSys.dll\n" + LIBRARY_MISSING,
+              "no card face sheet: \"TolvaGameSys.dll\" and 30052")
+        session.desktop.key("Return")
+        check(program.wait_exit(10) and program.process.returncode == 0,
+              "and the program ends by itself")
+
+    run(args, "nosheet", program_path, env, profile, body)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--sheet", required=True, help="the shipped TolvaGameSys.dll")
+    parser.add_argument("--help-folder", dest="help", required=True)
+    parser.add_argument("--out", required=True)
+    args = parser.parse_args()
+    os.makedirs(args.out, exist_ok=True)
+
+    tools = ("Xvfb", "xdotool", "xwininfo", "import")
+    missing = [tool for tool in tools if not shutil.which(tool)]
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
+        return SKIP
+    with open(args.sheet, "rb") as f:
+        sheet = f.read()
+
+    display = Xvfb(1280, 1024)
+    with tempfile.TemporaryDirectory(prefix="tolva-bad-files-") as scratch:
+        try:
+            display.start()
+            env = dict(os.environ, DISPLAY=display.display, QT_QPA_PLATFORM="xcb")
+            env.pop("WAYLAND_DISPLAY", None)
+            junk_settings(args, env, scratch, sheet)
+            damaged_sheet(args, env, scratch, sheet)
+            damaged_card_back(args, env, scratch, sheet)
+            no_sheet(args, env, scratch)
+        except Failure as failure:
+            print(f"FAILED: {failure}")
+            return 1
+        finally:
+            display.stop()
+    log("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
