@@ -146,11 +146,24 @@ class Desktop:
                  timeout=30)
 
     def pixels(self, geometry):
-        """The window's pixels as raw RGB bytes (for 'did it change' checks)."""
+        """The window's pixels as raw RGB bytes, one byte a channel (import
+        writes two on a 16-bit ImageMagick unless told)."""
         crop = f"{geometry['w']}x{geometry['h']}+{geometry['x']}+{geometry['y']}"
         result = subprocess.run(["import", "-window", "root", "-crop", crop, "+repage",
-                                 "rgb:-"], env=self.env, capture_output=True, timeout=30)
+                                 "-depth", "8", "rgb:-"], env=self.env, capture_output=True,
+                                timeout=30)
         return result.stdout
+
+    def sampled_pixels(self, geometry, step):
+        """Every step-th pixel of every step-th row of the window, as RGB
+        tuples: a quick look at what the whole window shows."""
+        data = self.pixels(geometry)
+        row_bytes = geometry["w"] * 3
+        sample = []
+        for top in range(0, len(data) - row_bytes + 1, row_bytes * step):
+            row = data[top:top + row_bytes]
+            sample.extend(zip(row[0::3 * step], row[1::3 * step], row[2::3 * step]))
+        return sample
 
 
 class Profile:
@@ -238,6 +251,7 @@ class Session:
         self.main = None
         self.geometry = None
         self.answered = 0
+        self.acknowledged = 0  # boxes with nothing to answer but OK: notices, settlements
         self.drags = 0
         self.clicks = 0
         self.turn_keys = 0
@@ -285,6 +299,7 @@ class Session:
             if box in self.desktop.message_boxes():
                 self.desktop.key("Return")
                 time.sleep(0.15)
+                self.acknowledged += 1
             self.answered += 1
         return bool(boxes)
 
@@ -375,11 +390,18 @@ def check(condition, text):
     log(f"ok: {text}")
 
 
+def table_background(pixel):
+    """The teal behind the table and the icons (a gentle gradient, so a range)."""
+    r, g, b = pixel
+    return 52 <= r <= 72 and 118 <= g <= 138 and 118 <= b <= 138
+
+
 def program_shows_game(session):
-    """The game number plate differs from the background behind the icons."""
+    """The game number plate, which shows once a game is on, covers the
+    background behind the icons."""
     data = session.game_number_plate()
-    background = bytes((64, 128, 128))
-    return bool(data) and data.count(background) < len(data) // 3 // 2
+    plate = list(zip(data[0::3], data[1::3], data[2::3]))
+    return bool(plate) and sum(map(table_background, plate)) < len(plate) // 2
 
 
 def failure_shot(args, desktop, session, name):
