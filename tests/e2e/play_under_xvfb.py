@@ -32,6 +32,16 @@ def purses(profile):
     return [profile.get(f"Last/Coin{seat}") for seat in range(5)]
 
 
+def settled_purses(profile, program):
+    """The purses once the settlement has written all five: they are written
+    one after the other, so a read may come between two of them."""
+    def twice_alike():
+        first = purses(profile)
+        time.sleep(0.3)
+        return first if purses(profile) == first else None
+    return wait_for(twice_alike, 10, "the five purses written", program)
+
+
 def first_run(args, desktop, env, profile):
     program = Program(args.program, env, os.path.join(args.out, "run1-output.txt"))
     session = Session(desktop, program, profile)
@@ -72,7 +82,7 @@ def first_run(args, desktop, env, profile):
 
         session.play_until(lambda: purses(profile)[:4] != ["0", "0", "0", "0"], 300,
                            "a settlement writes the purses")
-        coins = [int(c) for c in purses(profile)]
+        coins = [int(c) for c in settled_purses(profile, program)]
         check(sum(coins) == 10000, f"the purses after the settlement {coins} keep the 10000 coins")
         check(any(coins[:4]), "the generals' purses were written by the settlement")
         log(f"played with {session.turn_keys} turn key rounds, {session.drags} drags, "
