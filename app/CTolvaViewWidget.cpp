@@ -6,8 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QToolTip>
 #include <algorithm>
+#include <optional>
 #include <span>
 
 #include "app/AppState.h"
@@ -38,7 +38,6 @@ constexpr int kFlashWaitMs = 200;
 constexpr int kDissolveMs = 1200;      // the coarse dissolve after a result
 constexpr int kFineDissolveMs = 2000;  // the fine one after the campaign's end
 constexpr int kDissolveFrameMs = 10;
-constexpr int kHoverShownMs = 5000;
 constexpr int kDraggedCardStep = 40;   // dragged cards overlap as in the hand
 
 QString FromUtf8(std::string_view text) {
@@ -380,7 +379,7 @@ void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
   // A left click ends a running dissolve at once.
   if (event->button() == Qt::LeftButton) view_.SkipEffect = 1;
   if (!AcceptsInput()) return;
-  QToolTip::hideText();  // a press hides the tip; it keeps its text
+  hoverTip_.Hide();  // a press hides the tip; it keeps its text
   const QPoint point = event->position().toPoint();
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
   const PointerTarget target = TargetAt(Hits(), Context(), canvas, Gesture::Press);
@@ -459,28 +458,29 @@ void CTolvaViewWidget::ShowHoverHelp(QPointF canvas, QPoint global) {
   const tolva::HoverText choice = tolva::HoverHelp(Hits(), view_.TableActive != 0, view_.t.ReachFlag,
                                             static_cast<int>(canvas.x()),
                                             static_cast<int>(canvas.y()));
+  std::optional<QString> text;  // none: the part has no text, the tip keeps its own
   switch (choice.kind) {
-    case tolva::HoverText::Kind::String: hoverText_ = FromUtf8(StringText(choice.value)); break;
+    case tolva::HoverText::Kind::String: text = FromUtf8(StringText(choice.value)); break;
     case tolva::HoverText::Kind::Profile:
-      hoverText_ = QString::fromStdString(view_.think.ProfileText(choice.value));
+      text = QString::fromStdString(view_.think.ProfileText(choice.value));
       // The plate tells how to peek at the seat's hand.
-      if (PeekOffered()) hoverText_ += PlatePeekHint(choice.value);
+      if (PeekOffered()) *text += PlatePeekHint(choice.value);
       break;
-    case tolva::HoverText::Kind::Unchanged: break;  // the tip keeps its text
+    case tolva::HoverText::Kind::Unchanged: break;
   }
-  if (hoverText_.isEmpty()) return;
-  if (!QToolTip::isVisible() || QToolTip::text() != hoverText_)
-    QToolTip::showText(global, hoverText_, this, QRect(), kHoverShownMs);
+  hoverTip_.PointerAt(global, text);
 }
 
-void CTolvaViewWidget::ClearHoverText() {
-  hoverText_.clear();
-  QToolTip::hideText();
-}
+void CTolvaViewWidget::ClearHoverText() { hoverTip_.Clear(); }
 
 void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
   ClearHoverText();
   QWidget::focusOutEvent(event);
+}
+
+void CTolvaViewWidget::leaveEvent(QEvent* event) {
+  hoverTip_.Hide();
+  QWidget::leaveEvent(event);
 }
 
 void CTolvaViewWidget::resizeEvent(QResizeEvent* event) {

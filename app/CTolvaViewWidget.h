@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/HoverTip.h"
 #include "app/HostWindow.h"
 #include "app/MapViewport.h"
 #include "app/PointerTargets.h"
@@ -55,7 +56,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   bool PicturesLoaded() const { return loaded_; }
   // Forgets the hover text (the option is switched off, the focus is lost).
   void ClearHoverText();
-  const QString& CurrentHoverText() const { return hoverText_; }
+  const QString& CurrentHoverText() const { return hoverTip_.Text(); }
   const HitRects& Hits() const { return renderer_.Hits(); }
   MapViewport& Map() { return *map_; }
   Surfaces& DrawingSurfaces() { return surfaces_; }
@@ -90,6 +91,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -140,7 +142,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QPoint dragPoint_;
   QPointF grabOffset_;
 
-  QString hoverText_;
+  HoverTip hoverTip_{*this};
   PeekButtonRow* peekButtons_ = nullptr;
 
   std::unique_ptr<MapViewport> map_;  // the world map, while it is shown

@@ -159,6 +159,8 @@ void CTolvaView::AfterHumanDiscard() {
   t.TurnSeat = 0;
   if (t.FirstRound && t.ResultSeat == 0) t.FirstRound = 0;
   SetFlowTimer(kTimerComputerTurn, TurnPause());
+  // Seat 0's plate lights for the turn pause, which may last seconds.
+  RedrawScene(false);
 }
 
 }  // namespace tolva

@@ -159,6 +159,9 @@ void CTolvaView::PlayFrom(int seat) {
   } else {
     SetFlowTimer(kTimerComputerTurn, TurnPause());
   }
+  // The lit name plate shows whose turn it is; when it is the human's,
+  // nothing else would redraw the table before he acts.
+  RedrawScene(false);
 }
 
 void CTolvaView::EndGame() {

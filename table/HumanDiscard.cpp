@@ -57,15 +57,15 @@ void CTolvaView::HumanDiscard(DiscardSource source) {
   } else {
     think.RemoveFromHand(kHumanSeat, slot);
   }
-  t.River[t.RiverCount++] = card;
-  t.HasDrawn = 0;
 
+  // A Reach is tested on the seven cards the discard leaves, before the card
+  // reaches the river: while 30007 is open the Reach coin's flight goes on
+  // redrawing the table, which must not show a discard that may come back.
   if (t.ReachPending) {
     if (think.IsReachHand(kHumanSeat) == 1) {
       t.ReachPending = 0;
     } else {
       const Answer answer = Ask(kMsgCannotReachWithThisDiscard, MessageStyle::YesNo);
-      t.River[--t.RiverCount] = kEmptySlot;
       auto& hand = t.Hand[kHumanSeat];
       int& count = t.HandCount[kHumanSeat];
       // Back as the eighth card; a card dragged with the mouse to another
@@ -92,6 +92,8 @@ void CTolvaView::HumanDiscard(DiscardSource source) {
     }
   }
 
+  t.River[t.RiverCount++] = card;
+  t.HasDrawn = 0;
   // Only a discard that stands lifts the ban on the card taken from the river:
   // a refused or withdrawn one leaves it in force.
   t.RiverTakenCard = kEmptySlot;

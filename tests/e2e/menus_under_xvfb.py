@@ -16,16 +16,13 @@ window's size, the windows that open. Exit status 0 on success, 1 on failure,
 77 (skipped) when Xvfb or xdotool is missing.
 """
 
-import argparse
 import os
-import shutil
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from play_under_xvfb import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                             check, log, program_shows_game, wait_for)
+from xvfb_session import (Failure, Program, Session, check, log, program_shows_game,  # noqa: E402
+                          run_on_desktop, wait_for)
 
 
 class MenuRun:
@@ -267,39 +264,5 @@ def run(args, desktop, env, profile):
         program.stop()
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--out", required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    missing = [tool for tool in ("Xvfb", "xdotool", "xwininfo", "import") if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
-
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-menus-") as scratch:
-        config_home = os.path.join(scratch, "config")
-        temp = os.path.join(scratch, "tmp")
-        runtime = os.path.join(scratch, "runtime")
-        for folder in (config_home, temp, runtime):
-            os.makedirs(folder, mode=0o700)
-        try:
-            display.start()
-            env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
-            env.pop("WAYLAND_DISPLAY", None)
-            run(args, Desktop(display.display), env, Profile(config_home))
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_desktop(run, "tolva-menus-"))

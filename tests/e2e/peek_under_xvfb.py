@@ -16,19 +16,16 @@ go to --out. Exit status 0 on success, 1 on failure, 77 (skipped) when Xvfb or
 xdotool is missing.
 """
 
-import argparse
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from play_under_xvfb import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                             check, log, wait_for)
+from xvfb_session import (Failure, Program, Session, check, log, run_on_desktop,  # noqa: E402
+                          wait_for)
 
 # Canvas points at the default angle of 23 degrees. Seat 0's plate does not
 # move with the size of its hand; the peek buttons stand right of the game
@@ -185,40 +182,6 @@ def run(args, desktop, env, profile):
                 os.kill(pid, signal.SIGKILL)
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--out", required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    missing = [tool for tool in ("Xvfb", "xdotool", "xwininfo", "import", "pgrep")
-               if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
-
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-peek-") as scratch:
-        config_home = os.path.join(scratch, "config")
-        temp = os.path.join(scratch, "tmp")
-        runtime = os.path.join(scratch, "runtime")
-        for folder in (config_home, temp, runtime):
-            os.makedirs(folder, mode=0o700)
-        try:
-            display.start()
-            env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
-            env.pop("WAYLAND_DISPLAY", None)
-            run(args, Desktop(display.display), env, Profile(config_home))
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_desktop(run, "tolva-peek-",
+                            tools=("Xvfb", "xdotool", "xwininfo", "import", "pgrep")))

@@ -18,374 +18,28 @@ Screenshots and the program's output are saved in --out. Exit status 0 on
 success, 1 on failure, 77 (skipped) when Xvfb or xdotool is missing.
 """
 
-import argparse
-import configparser
 import os
-import re
 import shutil
-import subprocess
 import sys
-import tempfile
 import time
 
-SKIP = 77
-MAIN_TITLE = "トルヴァゲーム"
-BOX_TITLE = "TolvaGame"
-
-
-class Failure(Exception):
-    pass
-
-
-def log(text):
-    print(f"[e2e {time.strftime('%H:%M:%S')}] {text}", flush=True)
-
-
-class Xvfb:
-    """A virtual display on the first free display number."""
-
-    def __init__(self, width, height):
-        self.size = f"{width}x{height}x24"
-        self.process = None
-        self.display = None
-
-    def start(self):
-        for number in range(91, 200):
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(
-                    f"/tmp/.X11-unix/X{number}"):
-                continue
-            display = f":{number}"
-            process = subprocess.Popen(
-                ["Xvfb", display, "-screen", "0", self.size, "-nolisten", "tcp", "-noreset"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            deadline = time.time() + 10
-            while time.time() < deadline and process.poll() is None:
-                probe = subprocess.run(["xdotool", "getdisplaygeometry"],
-                                       env=dict(os.environ, DISPLAY=display),
-                                       capture_output=True, text=True)
-                if probe.returncode == 0:
-                    self.process, self.display = process, display
-                    log(f"Xvfb on {display}, screen {probe.stdout.strip()}")
-                    return
-                time.sleep(0.1)
-            stop_process(process)
-        raise Failure("no free display for Xvfb")
-
-    def stop(self):
-        stop_process(self.process)
-
-
-def stop_process(process, grace=5):
-    if process is None or process.poll() is not None:
-        return
-    process.terminate()
-    try:
-        process.wait(grace)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait(grace)
-
-
-class Desktop:
-    """xdotool, xwininfo and import on one display."""
-
-    def __init__(self, display):
-        self.env = dict(os.environ, DISPLAY=display)
-
-    def run(self, *args, check=False, timeout=10):
-        try:
-            result = subprocess.run(list(args), env=self.env, capture_output=True, text=True,
-                                    timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"{' '.join(args)} did not finish in {timeout} s")
-        if check and result.returncode != 0:
-            raise Failure(f"{' '.join(args)} failed: {result.stderr.strip()}")
-        return result
-
-    def visible_windows(self, name):
-        result = self.run("xdotool", "search", "--onlyvisible", "--name", name)
-        return [int(w) for w in result.stdout.split()] if result.returncode == 0 else []
-
-    def info(self, window):
-        text = self.run("xwininfo", "-id", str(window)).stdout
-        def number(label):
-            match = re.search(label + r":\s+(-?\d+)", text)
-            return int(match.group(1)) if match else 0
-        return {
-            "x": number("Absolute upper-left X"), "y": number("Absolute upper-left Y"),
-            "w": number("Width"), "h": number("Height"),
-            "popup": "Override Redirect State: yes" in text,
-            "viewable": "Map State: IsViewable" in text,
-        }
-
-    def message_boxes(self):
-        boxes = []
-        for window in self.visible_windows(f"^{BOX_TITLE}$"):
-            info = self.info(window)
-            if info["viewable"] and not info["popup"] and info["w"] > 100 and info["h"] > 40:
-                boxes.append(window)
-        return boxes
-
-    def focus(self, window):
-        self.run("xdotool", "windowfocus", str(window))
-        time.sleep(0.05)
-
-    def key(self, *keys):
-        self.run("xdotool", "key", "--delay", "40", *keys)
-
-    def click(self, x, y, button=1):
-        self.run("xdotool", "mousemove", str(x), str(y))
-        time.sleep(0.03)
-        self.run("xdotool", "click", str(button))
-
-    def drag(self, start, end, steps=8):
-        self.run("xdotool", "mousemove", str(start[0]), str(start[1]))
-        time.sleep(0.03)
-        self.run("xdotool", "mousedown", "1")
-        for i in range(1, steps + 1):
-            x = start[0] + (end[0] - start[0]) * i // steps
-            y = start[1] + (end[1] - start[1]) * i // steps
-            self.run("xdotool", "mousemove", str(x), str(y))
-            time.sleep(0.02)
-        self.run("xdotool", "mouseup", "1")
-
-    def screenshot(self, path, geometry):
-        crop = f"{geometry['w']}x{geometry['h']}+{geometry['x']}+{geometry['y']}"
-        self.run("import", "-window", "root", "-crop", crop, "+repage", path, check=True,
-                 timeout=30)
-
-    def pixels(self, geometry):
-        """The window's pixels as raw RGB bytes (for 'did it change' checks)."""
-        crop = f"{geometry['w']}x{geometry['h']}+{geometry['x']}+{geometry['y']}"
-        result = subprocess.run(["import", "-window", "root", "-crop", crop, "+repage",
-                                 "rgb:-"], env=self.env, capture_output=True, timeout=30)
-        return result.stdout
-
-
-class Profile:
-    """The program's settings file (QSettings' INI format)."""
-
-    def __init__(self, config_home):
-        self.path = os.path.join(config_home, "TolvaGame", "TolvaGame.conf")
-
-    def read(self):
-        parser = configparser.ConfigParser(interpolation=None)
-        parser.optionxform = str
-        try:
-            parser.read(self.path, encoding="utf-8")
-        except configparser.Error:
-            return {}  # caught in the middle of a write: read again later
-        return {f"{s}/{k}": v.strip('"') for s in parser.sections() for k, v in parser[s].items()}
-
-    def get(self, key, default=None):
-        return self.read().get(key, default)
-
-    def write(self, values):
-        os.makedirs(os.path.dirname(self.path), exist_ok=True)
-        sections = {}
-        for key, value in {**self.read(), **values}.items():
-            section, name = key.split("/", 1)
-            sections.setdefault(section, {})[name] = value
-        with open(self.path, "w", encoding="utf-8") as f:
-            for section, items in sections.items():
-                f.write(f"[{section}]\n")
-                for name, value in items.items():
-                    f.write(f"{name}={value}\n")
-                f.write("\n")
-
-
-class Program:
-    def __init__(self, path, env, log_path):
-        self.path, self.env, self.log_path = path, env, log_path
-        self.process = None
-
-    def start(self):
-        self.log_file = open(self.log_path, "w")
-        self.process = subprocess.Popen([self.path], env=self.env, stdout=self.log_file,
-                                        stderr=subprocess.STDOUT)
-
-    def alive(self):
-        return self.process is not None and self.process.poll() is None
-
-    def wait_exit(self, seconds):
-        try:
-            self.process.wait(seconds)
-            return True
-        except subprocess.TimeoutExpired:
-            return False
-
-    def stop(self):
-        stop_process(self.process)
-        if self.process is not None:
-            self.log_file.close()
-
-    def output_tail(self, lines=30):
-        try:
-            with open(self.log_path, encoding="utf-8", errors="replace") as f:
-                return "".join(f.readlines()[-lines:])
-        except OSError:
-            return ""
-
-
-def wait_for(condition, seconds, what, program=None, step=0.1):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        if program is not None and not program.alive():
-            raise Failure(f"the program ended while waiting for {what}")
-        value = condition()
-        if value:
-            return value
-        time.sleep(step)
-    raise Failure(f"timed out waiting for {what}")
-
-
-class Session:
-    """One run of the program on the desktop, and the player's hands."""
-
-    def __init__(self, desktop, program, profile):
-        self.desktop, self.program, self.profile = desktop, program, profile
-        self.main = None
-        self.geometry = None
-        self.answered = 0
-        self.drags = 0
-        self.clicks = 0
-        self.turn_keys = 0
-
-    def find_main_window(self):
-        def found():
-            for window in self.desktop.visible_windows(MAIN_TITLE):
-                info = self.desktop.info(window)
-                if info["viewable"] and not info["popup"] and info["w"] >= 600:
-                    return window, info
-            return None
-        self.main, self.geometry = wait_for(found, 30, "the main window", self.program)
-        log(f"main window {self.geometry['w']} x {self.geometry['h']}")
-        return self.geometry
-
-    def scale(self):
-        return self.geometry["w"] / 1200.0, self.geometry["h"] / 900.0
-
-    def at(self, canvas_x, canvas_y):
-        sx, sy = self.scale()
-        return (self.geometry["x"] + int(canvas_x * sx), self.geometry["y"] + int(canvas_y * sy))
-
-    def choose_beginner_course(self):
-        """The course selection opens with the beginner course chosen and the
-        focus on its OK button: Enter takes it."""
-        def dialog():
-            for window in self.desktop.visible_windows(MAIN_TITLE):
-                info = self.desktop.info(window)
-                if window != self.main and info["viewable"] and not info["popup"] \
-                        and 0 < info["w"] < 600:
-                    return window
-            return None
-        window = wait_for(dialog, 20, "the course selection", self.program)
-        self.desktop.focus(window)
-        self.desktop.key("Return")
-
-    def answer_boxes(self, key="y"):
-        """Answers every message box that is open: `key` for a question, then
-        Enter for anything that is still there. True when one was open."""
-        boxes = self.desktop.message_boxes()
-        for box in boxes:
-            self.desktop.focus(box)
-            self.desktop.key(key)
-            time.sleep(0.15)
-            if box in self.desktop.message_boxes():
-                self.desktop.key("Return")
-                time.sleep(0.15)
-            self.answered += 1
-        return bool(boxes)
-
-    def settle_boxes(self, quiet=1.5, seconds=30):
-        """Answers boxes until none has come for `quiet` seconds."""
-        deadline = time.time() + seconds
-        last = time.time()
-        while time.time() - last < quiet:
-            if time.time() > deadline:
-                raise Failure("message boxes kept coming")
-            if not self.program.alive():
-                raise Failure("the program ended while its start-up notices were answered")
-            if self.answer_boxes("Return"):
-                last = time.time()
-            time.sleep(0.1)
-
-    def focus_main(self):
-        self.desktop.focus(self.main)
-
-    def game_number_plate(self):
-        """Pixels of the game number plate, which shows once a game is on."""
-        sx, sy = self.scale()
-        x, y = self.at(205, 20)
-        return self.desktop.pixels({"x": x, "y": y, "w": max(1, int(32 * sx)),
-                                    "h": max(1, int(32 * sy))})
-
-    def start_menu_item(self, letter):
-        """Opens the start menu with F1 and chooses the item by its letter."""
-        self.focus_main()
-        self.desktop.key("F1")
-        time.sleep(0.4)
-        self.desktop.key(letter)
-        time.sleep(0.3)
-
-    def play_turn_attempt(self, round_number):
-        """What a player does on his turn; harmless on the computers' turns."""
-        self.focus_main()
-        # A click on the empty table background: it also ends a dissolve.
-        self.desktop.click(*self.at(1150, 870))
-        self.clicks += 1
-        if round_number % 3 == 0:
-            # Drag the stock's top card into the hand at angle 23: the stock's
-            # projected place and the first card of a seven-card hand.
-            self.desktop.drag(self.at(525, 456), self.at(416, 690))
-            self.drags += 1
-        self.desktop.key("F7")
-        time.sleep(0.05)
-        self.desktop.key("Up")
-        self.turn_keys += 1
-
-    def play_until(self, condition, seconds, what):
-        deadline = time.time() + seconds
-        round_number = 0
-        while not condition():
-            if time.time() > deadline:
-                raise Failure(f"timed out playing until {what}")
-            if not self.program.alive():
-                raise Failure(f"the program ended while playing until {what}")
-            if self.answer_boxes("y"):
-                continue
-            self.play_turn_attempt(round_number)
-            round_number += 1
-            time.sleep(0.1)
-
-    def close_with_question(self, answer):
-        """Start menu, "ゲーム終了(X)", then `answer` to 30085. True when the
-        question was there to answer."""
-        for _ in range(10):
-            self.settle_boxes(quiet=0.5)
-            self.start_menu_item("x")
-            try:
-                box = wait_for(self.desktop.message_boxes, 3, "the closing question",
-                               self.program if answer == "n" else None)
-            except Failure:
-                if not self.program.alive():
-                    return False
-                continue
-            self.desktop.focus(box[0])
-            self.desktop.key(answer)
-            time.sleep(0.3)
-            return True
-        raise Failure("the closing question did not come")
-
-
-def check(condition, text):
-    if not condition:
-        raise Failure(text)
-    log(f"ok: {text}")
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xvfb_session import (Failure, Program, Session, check, failure_shot,  # noqa: E402
+                          log, program_shows_game, run_on_desktop, wait_for)
 
 
 def purses(profile):
     return [profile.get(f"Last/Coin{seat}") for seat in range(5)]
+
+
+def settled_purses(profile, program):
+    """The purses once the settlement has written all five: they are written
+    one after the other, so a read may come between two of them."""
+    def twice_alike():
+        first = purses(profile)
+        time.sleep(0.3)
+        return first if purses(profile) == first else None
+    return wait_for(twice_alike, 10, "the five purses written", program)
 
 
 def first_run(args, desktop, env, profile):
@@ -428,7 +82,7 @@ def first_run(args, desktop, env, profile):
 
         session.play_until(lambda: purses(profile)[:4] != ["0", "0", "0", "0"], 300,
                            "a settlement writes the purses")
-        coins = [int(c) for c in purses(profile)]
+        coins = [int(c) for c in settled_purses(profile, program)]
         check(sum(coins) == 10000, f"the purses after the settlement {coins} keep the 10000 coins")
         check(any(coins[:4]), "the generals' purses were written by the settlement")
         log(f"played with {session.turn_keys} turn key rounds, {session.drags} drags, "
@@ -500,61 +154,11 @@ def second_run(args, desktop, env, profile, coins):
         program.stop()
 
 
-def program_shows_game(session):
-    """The game number plate differs from the background behind the icons."""
-    data = session.game_number_plate()
-    background = bytes((64, 128, 128))
-    return bool(data) and data.count(background) < len(data) // 3 // 2
-
-
-def failure_shot(args, desktop, session, name):
-    try:
-        geometry = session.geometry or {"x": 0, "y": 0, "w": 1280, "h": 1024}
-        desktop.screenshot(os.path.join(args.out, f"{name}-failure.png"), geometry)
-    except Exception:  # the picture is a help, not a requirement
-        pass
-
-
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--program", required=True)
-    parser.add_argument("--out", required=True)
-    args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    missing = [tool for tool in ("Xvfb", "xdotool", "xwininfo", "import") if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
-    if not os.access(args.program, os.X_OK):
-        print(f"FAILED: no program at {args.program}")
-        return 1
-
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-e2e-") as scratch:
-        config_home = os.path.join(scratch, "config")
-        temp = os.path.join(scratch, "tmp")
-        runtime = os.path.join(scratch, "runtime")
-        for folder in (config_home, temp, runtime):
-            os.makedirs(folder, mode=0o700)
-        try:
-            display.start()
-            env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
-            env.pop("WAYLAND_DISPLAY", None)
-            desktop = Desktop(display.display)
-            profile = Profile(config_home)
-            coins = first_run(args, desktop, env, profile)
-            second_run(args, desktop, env, profile, coins)
-            shutil.copy(profile.path, os.path.join(args.out, "TolvaGame.conf"))
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
+def both_runs(args, desktop, env, profile):
+    coins = first_run(args, desktop, env, profile)
+    second_run(args, desktop, env, profile, coins)
+    shutil.copy(profile.path, os.path.join(args.out, "TolvaGame.conf"))
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_on_desktop(both_runs, "tolva-e2e-"))

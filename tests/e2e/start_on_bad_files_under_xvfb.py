@@ -32,7 +32,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from play_under_xvfb import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
+from xvfb_session import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
                              check, failure_shot, log, program_shows_game, wait_for)
 
 FILE_READ_FAILED = "ファイルの読み込みに失敗しました"                       # 30002

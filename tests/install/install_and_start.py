@@ -25,7 +25,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from play_under_xvfb import (  # noqa: E402  the project's Xvfb driver
+from xvfb_session import (  # noqa: E402  the project's Xvfb driver
     MAIN_TITLE, Desktop, Failure, Profile, Program, Session, Xvfb, check, log, wait_for)
 
 SKIP = 77

@@ -167,6 +167,7 @@ Answer ScriptedHost::ShowMessage(std::string_view prefix, int stringId, MessageS
   Record(HostCall::Message, stringId, false, 0, std::string(prefix), style);
   if (stringId == 0 && !finished.empty()) finished.back().settlement = std::string(prefix);
   if (style == MessageStyle::Error || style == MessageStyle::Information) return Answer::Ok;
+  if (duringQuestion) duringQuestion(stringId);
   const Answer unscripted = style == MessageStyle::YesNoCancel ? Answer::Cancel : Answer::No;
   if (script_.empty()) {
     ADD_FAILURE() << "unscripted question " << stringId;
@@ -183,7 +184,15 @@ Answer ScriptedHost::ShowMessage(std::string_view prefix, int stringId, MessageS
 
 void ScriptedHost::PlayWave(int waveId, bool toEnd) { Record(HostCall::Wave, waveId, toEnd); }
 
-void ScriptedHost::RedrawScene(bool tableChanged) { Record(HostCall::Redraw, 0, tableChanged); }
+void ScriptedHost::RedrawScene(bool tableChanged) {
+  Record(HostCall::Redraw, 0, tableChanged, view_ != nullptr ? view_->t.TurnSeat : -1);
+}
+
+int ScriptedHost::LastRedrawnTurnSeat() const {
+  for (auto e = events.rbegin(); e != events.rend(); ++e)
+    if (e->call == HostCall::Redraw) return e->value;
+  return -2;
+}
 
 void ScriptedHost::ShowResultPicture(ResultPicture picture) {
   Record(HostCall::ResultPicture, static_cast<int>(picture));

@@ -25,7 +25,7 @@ namespace tolva::testing {
 enum class HostCall {
   Wave,             // id: wave, flag: to its end
   Message,          // id: string number, text: prefix, style
-  Redraw,           // flag: the table changed (full redraw)
+  Redraw,           // flag: the table changed (full redraw), value: TurnSeat drawn
   ResultPicture,    // id: the picture
   Flash,            // id: the seat, value: RevealHands at that moment
   Dissolve,         // flag: fine
@@ -82,6 +82,9 @@ class ScriptedHost : public Host {
   bool checkConservation = true;  // off only for a table doctored beyond the deck
   // Runs while the result picture is up (its dissolve lets input through).
   std::function<void()> duringResult;
+  // Runs while a question is open, before it is answered: the Reach coin's
+  // timer goes on redrawing the table behind a message box.
+  std::function<void(int stringId)> duringQuestion;
   MemorySettingsStore store;
   // The map picture the campaign paints on (RouteMaps.h: four cities, then a
   // dead end). A scenario may put another picture here before the start-up.
@@ -96,6 +99,8 @@ class ScriptedHost : public Host {
   std::vector<int> Waves() const;
   std::vector<int> MessageIds() const;
   int Redraws(bool full) const;
+  // The seat whose plate the latest redraw lit (TurnSeat then), -2 for none yet.
+  int LastRedrawnTurnSeat() const;
   bool TimerPending(int id) const;
   int TimerPeriod(int id) const;  // -1 when not pending
   std::vector<int> PendingTimers() const;

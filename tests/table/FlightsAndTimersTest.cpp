@@ -126,6 +126,7 @@ TEST_F(TimersTest, TheLastTimerRecordHoldsTheMostRecentTimerUntilAKill) {
 TEST_F(TimersTest, AStaleTickOfAKilledTimerDoesNothing) {
   SetHand(t, 4, "2s 3s 4s 5s 6s 7s 8s");
   HumansTurn();
+  host.ClearEvents();
   const TableState before = t;
   view.OnTimer(kTimerDiscardFlight);
   view.OnTimer(kTimerComputerTurn);

@@ -153,6 +153,31 @@ TEST_F(DiscardTest, AReachDiscardThatSpoilsTheHandIsQuestioned) {
   EXPECT_EQ(t.HasDrawn, 1);
 }
 
+// The Reach coin is still flying (timer 6 redraws the table behind the box)
+// when a discard that spoils the hand is questioned: the table must not show
+// that card in the river, by key or by mouse, whatever the answer.
+TEST_F(DiscardTest, AQuestionedReachDiscardNeverLiesInTheRiver) {
+  SetHand(t, 4, "5s 5h 9d 9c Kd Kh 2s");
+  SetRiver(t, "7d");
+  s.StockTop("3c");
+  HumansTurn();
+  view.DrawFromStock();
+  view.DeclareReach();
+  ASSERT_TRUE(host.TimerPending(kTimerReachCoin)) << "the coin flies beside his discard";
+  std::vector<int> riverDuringQuestion;
+  host.duringQuestion = [&](int) { riverDuringQuestion.push_back(RiverTop()); };
+  host.Expect(kMsgCannotReachWithThisDiscard, Answer::No);
+  CursorTo(1);  // the 5h leaves a single pair of fives no more
+  host.Key(HumanKey::Up);
+  host.Expect(kMsgCannotReachWithThisDiscard, Answer::Yes);
+  host.Drop(PointerTarget::HandCard(0), PointerTarget::River());
+  EXPECT_EQ(riverDuringQuestion, (std::vector<int>{C("7d"), C("7d")}));
+  EXPECT_EQ(t.RiverCount, 1);
+  EXPECT_EQ(RiverTop(), C("7d"));
+  EXPECT_EQ(t.ReachFlag[4], 0);
+  EXPECT_EQ(Hand(4), testing::Cards("9d 9c Kd Kh 2s 3c 5h 5s"));
+}
+
 TEST_F(DiscardTest, AfterHisDiscardReachWinsAreTriedFromSeatZero) {
   SetComputerHand(1, "2s 2d 5c 5d 9s 9h Kc");
   t.ReachFlag[1] = 1;
@@ -228,6 +253,7 @@ TEST_F(DiscardTest, OtherwiseSeatZeroMovesNext) {
   EXPECT_EQ(t.FirstRound, 0) << "seat 0 opened this game";
   EXPECT_TRUE(host.TimerPending(kTimerComputerTurn));
   EXPECT_FALSE(view.HumansTurn());
+  EXPECT_EQ(host.LastRedrawnTurnSeat(), 0) << "seat 0's plate is lit for the turn pause";
 }
 
 }  // namespace

@@ -141,6 +141,7 @@ TEST_F(FirstGameTest, TheOpeningSeatBlinksEightTimesAfterFiveTicks) {
     expected.emplace_back(HostCall::Wait, 100);
   }
   expected.emplace_back(HostCall::Redraw, 1);  // the five cards disappear
+  expected.emplace_back(HostCall::Redraw, 0);  // the opener's plate lights
   EXPECT_EQ(blink, expected);
   EXPECT_EQ(view.ChoiceShown, 0);
   EXPECT_EQ(view.ChoiceBlink, 0);
@@ -165,6 +166,19 @@ TEST_F(FirstGameTest, WhenTheHumanOpensNoTimerIsSet) {
   EXPECT_TRUE(host.PendingTimers().empty()) << "nothing moves until he acts";
   EXPECT_TRUE(view.HumansTurn());
   EXPECT_EQ(view.t.HasDrawn, 0);
+  EXPECT_EQ(host.LastRedrawnTurnSeat(), kHumanSeat) << "his plate is lit while the game waits";
+}
+
+// After the opening choice a general's plate lights before his turn pause, and
+// a new city's choice does not leave the plate of the last city's mover lit.
+TEST_F(FirstGameTest, TheOpenersPlateIsLitWhenPlayBegins) {
+  view.t.TurnSeat = 2;  // he moved last in the previous city
+  view.StartGame();
+  ShowOpeningCards("Ks Th Qd Jc Qs");
+  for (int tick = 0; tick < 5; ++tick) host.Step();
+  ASSERT_EQ(view.t.TurnSeat, 0);
+  ASSERT_TRUE(host.TimerPending(kTimerComputerTurn));
+  EXPECT_EQ(host.LastRedrawnTurnSeat(), 0);
 }
 
 TEST_F(FirstGameTest, TheHumanCannotActWhileTheOpeningSeatIsChosen) {
