@@ -9,6 +9,7 @@
 #include "dialogs/DialogPictures.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogUnits.h"
+#include "dialogs/PlainMnemonics.h"
 #include "dialogs/QtText.h"
 #include "res/VersionHistory.h"
 
@@ -22,6 +23,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
   setWindowTitle(QtText(kAboutCaption));
+  PlainMnemonics::Install(*this);
   setFont(ProportionalDialogFont());
   setWindowIcon(ApplicationIcon());
 

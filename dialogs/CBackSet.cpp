@@ -18,6 +18,7 @@
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogUnits.h"
 #include "dialogs/ImageFileFilter.h"
+#include "dialogs/PlainMnemonics.h"
 #include "dialogs/PreviewFit.h"
 #include "dialogs/QtText.h"
 #include "render/CardBacks.h"
@@ -69,6 +70,7 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       context_(std::move(context)) {
   setWindowTitle(QtText(kBackSetCaption));
+  PlainMnemonics::Install(*this);
   setFont(ProportionalDialogFont());
   setMouseTracking(true);
   setAcceptDrops(true);  // only the black frame takes the files, see AcceptsDropAt

@@ -12,6 +12,7 @@
 #include "dialogs/DialogPictures.h"
 #include "dialogs/DialogTexts.h"
 #include "dialogs/DialogUnits.h"
+#include "dialogs/PlainMnemonics.h"
 #include "dialogs/QtText.h"
 #include "res/StoryText.h"
 #include "res/VersionHistory.h"
@@ -50,6 +51,7 @@ COpenning::COpenning(CourseSelectionContext context, const SurfaceFactory& creat
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(std::move(context)) {
   setFont(FixedDialogFont());
   setWindowTitle(QtText(kAboutProductName));  // no caption bar, but the task bar shows it
+  PlainMnemonics::Install(*this);
   setFixedSize(kClientWidth, kClientHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent fills every pixel
   BuildControls();
