@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <unistd.h>
+
 #include "render/GifWriter.h"
 #include "render/ImageChecks.h"
 #include "render/Pixels.h"
@@ -46,11 +48,30 @@ QImage Flatten(const QImage& picture) {
   return flat;
 }
 
+// The system's temporary folder is shared by every user of the machine. The
+// game's folder there is made private to the player who made it; another
+// player, who could neither write there nor trust its card faces, gets a
+// folder of his own beside it.
+QString GameTempFolder() {
+  const QString shared = QDir::tempPath() + QLatin1Char('/') + QLatin1String(kAppTitle);
+  const QFileInfo info(shared);
+  if (!info.exists() || (info.isDir() && info.ownerId() == ::getuid())) return shared;
+  return shared + QLatin1Char('-') + QString::number(::getuid());
+}
+
+bool MakePrivateFolder(const QString& path) {
+  const bool existed = QFileInfo(path).isDir();
+  if (!MakeFolder(path)) return false;
+  if (!existed)
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  return true;
+}
+
 }  // namespace
 
 QString TempFolder(const QString& subfolder, const MessageSink& messages) {
-  QString folder = QDir::tempPath() + QLatin1Char('/') + QLatin1String(kAppTitle);
-  bool made = MakeFolder(folder);
+  QString folder = GameTempFolder();
+  bool made = MakePrivateFolder(folder);
   if (made && !subfolder.isEmpty()) {
     folder += QLatin1Char('/') + subfolder;
     made = MakeFolder(folder);

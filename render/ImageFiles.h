@@ -10,9 +10,11 @@
 
 namespace tolva {
 
-// The temporary folder, QDir::tempPath() + "/TolvaGame", created when missing;
-// with a non-empty subfolder that folder below it, also created. Empty text
-// after message 30002 when a folder cannot be made.
+// The temporary folder, QDir::tempPath() + "/TolvaGame", created when missing
+// and then readable by its owner only; when another user owns that name, or
+// it is not a folder, "/TolvaGame-<uid>" beside it. With a non-empty
+// subfolder that folder below it, also created. Empty text after message
+// 30002 when a folder cannot be made.
 QString TempFolder(const QString& subfolder, const MessageSink& messages);
 
 // The picture type of a file name by its extension, in lower case: "jpg" and

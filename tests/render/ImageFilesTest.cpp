@@ -9,7 +9,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "render/GifWriter.h"
 #include "render/ImageChecks.h"
@@ -62,6 +64,43 @@ TEST_F(ImageFilesTest, TempFolderIsTheSystemTemporaryFolderPlusTheTitle) {
   Write("blocker", "a file where a folder should go");
   EXPECT_TRUE(TempFolder(QStringLiteral("tests/blocker"), log.Sink()).isEmpty());
   EXPECT_EQ(log.ids, std::vector<int>{kMsgFileReadFailed});
+}
+
+// The temporary folder of this test alone, so the shared one is left alone.
+struct OwnTemporaryFolder : ::testing::Test {
+  QTemporaryDir scratch;
+  QByteArray saved = qgetenv("TMPDIR");
+  testing::MessageLog log;
+  void SetUp() override { qputenv("TMPDIR", scratch.path().toLocal8Bit()); }
+  void TearDown() override { qputenv("TMPDIR", saved); }
+  QString Shared() const { return QDir::tempPath() + "/TolvaGame"; }
+  QString OwnBeside() const { return Shared() + "-" + QString::number(::getuid()); }
+};
+
+TEST_F(OwnTemporaryFolder, ANewGameFolderIsTheOwnersAlone) {
+  ASSERT_EQ(TempFolder({}, log.Sink()), Shared());
+  struct stat status {};
+  ASSERT_EQ(::stat(Shared().toLocal8Bit().constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0700u)
+      << "nobody else may read or change the card faces and backs kept there";
+  EXPECT_TRUE(log.ids.empty());
+}
+
+TEST_F(OwnTemporaryFolder, AFileOrAnotherUsersFolderOnTheNameGivesAFolderOfOnesOwn) {
+  {
+    QFile blocker(Shared());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  }
+  EXPECT_EQ(TempFolder({}, log.Sink()), OwnBeside());
+  EXPECT_TRUE(QFileInfo(OwnBeside()).isDir());
+  EXPECT_EQ(TempFolder(QStringLiteral("sub"), log.Sink()), OwnBeside() + "/sub");
+  EXPECT_TRUE(log.ids.empty()) << "the game still has a folder to work in";
+
+  QFile::remove(Shared());
+  ASSERT_TRUE(QDir().mkdir(Shared()));
+  if (::getuid() != 0) GTEST_SKIP() << "only root can give a folder to another user";
+  ASSERT_EQ(::chown(Shared().toLocal8Bit().constData(), 65534, 65534), 0);
+  EXPECT_EQ(TempFolder({}, log.Sink()), OwnBeside());
 }
 
 TEST_F(ImageFilesTest, ImageTypeOfGoesByTheLastExtensionInAnyCase) {
