@@ -172,7 +172,6 @@ def run(args, desktop, env, profile):
         check(program.process.returncode == 0, "the program ends normally")
     except Failure:
         failure_shot(args, desktop, session, "city")
-        log("program output:\n" + program.output_tail())
         raise
     finally:
         program.stop()

@@ -21,8 +21,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (Failure, Program, Session, check, log, program_shows_game,  # noqa: E402
-                          run_on_desktop, wait_for)
+from xvfb_session import (Failure, Program, Session, check, failure_shot, log,  # noqa: E402
+                          program_shows_game, run_on_desktop, wait_for)
 
 
 class MenuRun:
@@ -253,12 +253,7 @@ def run(args, desktop, env, profile):
                 break
         check(program.process.returncode == 0, "F1 x and Yes end the program normally")
     except Failure:
-        try:
-            desktop.screenshot(os.path.join(args.out, "menus-failure.png"),
-                               {"x": 0, "y": 0, "w": 1280, "h": 1024})
-        except Exception:  # the picture is a help, not a requirement
-            pass
-        log("program output:\n" + program.output_tail())
+        failure_shot(args, desktop, session, "menus", whole_screen=True)
         raise
     finally:
         program.stop()

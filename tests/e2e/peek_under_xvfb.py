@@ -24,8 +24,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (Failure, Program, Session, check, log, run_on_desktop,  # noqa: E402
-                          wait_for)
+from xvfb_session import (Failure, Program, Session, check, failure_shot, log,  # noqa: E402
+                          run_on_desktop, wait_for)
 
 # Canvas points at the default angle of 23 degrees. Seat 0's plate does not
 # move with the size of its hand; the peek buttons stand right of the game
@@ -168,12 +168,7 @@ def run(args, desktop, env, profile):
         check(profile.get("Cun/Now") == "4" and profile.get("Cun/CunningView") == "0",
               "after the close Now = 4 and CunningView = 0")
     except Failure:
-        try:
-            desktop.screenshot(os.path.join(args.out, "peek-failure.png"),
-                               {"x": 0, "y": 0, "w": 1280, "h": 1024})
-        except Exception:  # the picture is a help, not a requirement
-            pass
-        log("program output:\n" + program.output_tail())
+        failure_shot(args, desktop, session, "peek", whole_screen=True)
         raise
     finally:
         program.stop()

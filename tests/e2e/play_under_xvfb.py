@@ -110,7 +110,6 @@ def first_run(args, desktop, env, profile):
         return coins
     except Failure:
         failure_shot(args, desktop, session, "run1")
-        log("program output:\n" + program.output_tail())
         raise
     finally:
         program.stop()
@@ -148,7 +147,6 @@ def second_run(args, desktop, env, profile, coins):
         check(profile.get("Cun/Now") == "4", "Now = 4 again after the second close")
     except Failure:
         failure_shot(args, desktop, session, "run2")
-        log("program output:\n" + program.output_tail())
         raise
     finally:
         program.stop()

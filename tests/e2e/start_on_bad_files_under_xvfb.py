@@ -120,7 +120,6 @@ def run(args, name, program_path, env, profile, body):
         body(session, program)
     except Failure:
         failure_shot(args, session.desktop, session, name)
-        log("program output:\n" + program.output_tail())
         raise
     finally:
         program.stop()

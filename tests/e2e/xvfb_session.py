@@ -404,12 +404,16 @@ def program_shows_game(session):
     return bool(plate) and sum(map(table_background, plate)) < len(plate) // 2
 
 
-def failure_shot(args, desktop, session, name):
+def failure_shot(args, desktop, session, name, whole_screen=False):
+    """What a failed run leaves to look at: a picture of the main window (or
+    of the whole screen, where other windows matter) and the program's output."""
     try:
-        geometry = session.geometry or {"x": 0, "y": 0, "w": 1280, "h": 1024}
+        screen = {"x": 0, "y": 0, "w": 1280, "h": 1024}
+        geometry = screen if whole_screen else session.geometry or screen
         desktop.screenshot(os.path.join(args.out, f"{name}-failure.png"), geometry)
     except Exception:  # the picture is a help, not a requirement
         pass
+    log("program output:\n" + session.program.output_tail())
 
 
 def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import"),
