@@ -165,11 +165,7 @@ def run(args, desktop, env, profile):
               "the settings show the new city in the same course")
         log(f"the city and the march took {time.time() - started:.0f} s")
 
-        while program.alive():
-            session.close_with_question("y")
-            if program.wait_exit(4):
-                break
-        check(program.process.returncode == 0, "the program ends normally")
+        session.end_program("the program ends normally")
     except Failure:
         failure_shot(args, desktop, session, "city")
         raise

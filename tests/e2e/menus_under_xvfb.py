@@ -247,11 +247,7 @@ def run(args, desktop, env, profile):
         menus.help_and_about()
         menus.tilt_and_declarations()
         menus.map_reset_yes()
-        while program.alive():
-            session.close_with_question("y")
-            if program.wait_exit(4):
-                break
-        check(program.process.returncode == 0, "F1 x and Yes end the program normally")
+        session.end_program("F1 x and Yes end the program normally")
     except Failure:
         failure_shot(args, desktop, session, "menus", whole_screen=True)
         raise

@@ -100,11 +100,7 @@ def first_run(args, desktop, env, profile):
         check(program.alive(), "answering No keeps the program running")
         check((profile.get("Cun/Now"), profile.get("Cun/CunningView")) == cun_before,
               "and leaves the peek channel as it was")
-        while program.alive():
-            session.close_with_question("y")
-            if program.wait_exit(4):
-                break
-        check(program.process.returncode == 0, "answering Yes ends the program normally")
+        session.end_program("answering Yes ends the program normally")
         check(profile.get("Cun/Now") == "4" and profile.get("Cun/CunningView") == "0",
               "after the close Now = 4 and CunningView = 0")
         return coins
@@ -139,11 +135,7 @@ def second_run(args, desktop, env, profile, coins):
         shot = os.path.join(args.out, "tolvagame-640x480.png")
         desktop.screenshot(shot, geometry)
         check(os.path.getsize(shot) > 5000, f"screenshot {shot}")
-        while program.alive():
-            session.close_with_question("y")
-            if program.wait_exit(4):
-                break
-        check(program.process.returncode == 0, "the second run ends normally")
+        session.end_program("the second run ends normally")
         check(profile.get("Cun/Now") == "4", "Now = 4 again after the second close")
     except Failure:
         failure_shot(args, desktop, session, "run2")

@@ -103,15 +103,6 @@ def fresh_env(base_env, scratch, name):
     return env, Profile(folders["XDG_CONFIG_HOME"]), folders["TMPDIR"]
 
 
-def end_normally(session, program, what):
-    """Closes through the start menu, answering the closing question."""
-    while program.alive():
-        session.close_with_question("y")
-        if program.wait_exit(4):
-            break
-    check(program.process.returncode == 0, f"{what}: the program ends normally")
-
-
 def run(args, name, program_path, env, profile, body):
     program = Program(program_path, env, os.path.join(args.out, f"{name}-output.txt"))
     session = Reader(Desktop(env["DISPLAY"]), program, profile, env["TOLVA_MESSAGE_LOG"])
@@ -157,7 +148,7 @@ def junk_settings(args, base_env, scratch, sheet):
               "junk settings: no file is reported damaged")
         check(profile.get("Cun/CunningView") == "0",
               "the peek flag left by a killed run is cleared at the start")
-        end_normally(session, program, "junk settings")
+        session.end_program("junk settings: the program ends normally")
 
     run(args, "junk", program_path, env, profile, body)
 
@@ -233,7 +224,7 @@ def damaged_card_back(args, base_env, scratch, sheet):
         session.answer_boxes("Return")
         time.sleep(0.5)
         check(program.alive(), "the game goes on after the help message")
-        end_normally(session, program, "damaged card back files")
+        session.end_program("damaged card back files: the program ends normally")
 
     run(args, "back", program_path, env, profile, body)
 

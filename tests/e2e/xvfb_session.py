@@ -383,6 +383,15 @@ class Session:
             return True
         raise Failure("the closing question did not come")
 
+    def end_program(self, what):
+        """Closes through the start menu, answering Yes, and checks that the
+        program ended normally."""
+        while self.program.alive():
+            self.close_with_question("y")
+            if self.program.wait_exit(4):
+                break
+        check(self.program.process.returncode == 0, what)
+
 
 def check(condition, text):
     if not condition:
