@@ -75,6 +75,7 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
     });
   } else {
     AddAccelerators();
+    host_->Waves().UseDefaultOutput();  // the peek window plays no sound
   }
 }
 

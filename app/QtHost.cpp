@@ -9,6 +9,7 @@
 
 #include "app/HostWindow.h"
 #include "app/MessageBox.h"
+#include "app/MessageLog.h"
 #include "app/PeekWindow.h"
 #include "table/CTolvaView.h"
 
@@ -42,10 +43,14 @@ Answer QtHost::ShowMessage(std::string_view prefix, int stringId, MessageStyle s
 
 void QtHost::PlayWave(int waveId, bool toEnd) {
   if (closing_) return;
-  waves_.Play(waveId);
-  // Without an audio device the clip plays in silence; the game still waits
-  // its length, so its pace does not depend on the speakers.
-  if (toEnd) Wait(waves_.DurationMs(waveId));
+  PlayedCue cue{waveId, toEnd, waves_.Audible(), MonotonicMs()};
+  // Heard to its end once it has come out of the device; without an audio
+  // device the clip plays in silence and the game still waits its length, so
+  // its pace does not depend on the speakers.
+  const int heardInMs = waves_.Play(waveId);
+  if (toEnd) Wait(heardInMs);
+  cue.endMs = MonotonicMs();
+  LogPlayedCue(cue);
 }
 
 void QtHost::RedrawScene(bool tableChanged) {

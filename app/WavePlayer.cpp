@@ -1,11 +1,9 @@
 #include "app/WavePlayer.h"
 
 #include <QFile>
-#include <QAudioDevice>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
 
+#include "app/AudioStream.h"
 #include "app/WaveFile.h"
 #include "res/ResourceIds.h"
 
@@ -20,38 +18,69 @@ constexpr int kWaveIds[] = {
     kWaveKeyDraw,      kWaveComputerExposes, kWaveReachSecond,
 };
 
+// Nothing played for this long: the stream is held until the next clip, so an
+// idle game keeps neither the device nor the processor awake.
+constexpr int kQuietHoldMs = 3000;
+
+QAudioFormat FormatOf(const WavePcm& wave) {
+  QAudioFormat format;
+  // 16-bit integer PCM only: the stream's silence is zero.
+  if (wave.format != 1 || wave.bitsPerSample != 16) return format;
+  format.setSampleRate(wave.sampleRate);
+  format.setChannelCount(wave.channels);
+  format.setSampleFormat(QAudioFormat::Int16);
+  return format;
+}
+
 }  // namespace
 
 std::span<const int> WavePlayer::WaveIds() { return kWaveIds; }
 
 QString WavePlayer::ResourcePath(int waveId) { return QStringLiteral(":/waves/%1.wav").arg(waveId); }
 
-WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
-  // Without an audio device the clips keep their lengths and play in silence.
-  const bool audible = !QMediaDevices::audioOutputs().isEmpty();
-  for (const int id : kWaveIds) {
-    QFile file(ResourcePath(id));
-    if (!file.open(QIODevice::ReadOnly)) continue;
-    const std::optional<int> duration = WaveDurationMs(file.readAll());
-    if (!duration) continue;
-    Clip clip;
-    clip.durationMs = *duration;
-    if (audible) {
-      clip.effect = new QSoundEffect(this);
-      clip.effect->setSource(QUrl(QStringLiteral("qrc") + ResourcePath(id)));
-    }
-    clips_[id] = clip;
-  }
-}
+WavePlayer::WavePlayer(QObject* parent) : QObject(parent) { LoadClips(); }
 
 WavePlayer::~WavePlayer() = default;
 
-void WavePlayer::Play(int waveId) {
+void WavePlayer::LoadClips() {
+  for (const int id : kWaveIds) {
+    QFile file(ResourcePath(id));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    const std::optional<WavePcm> wave = ReadWave(file.readAll());
+    if (!wave) continue;
+    // The stream takes the format of the clips (the generator writes them all
+    // alike); a clip in another one plays in silence.
+    const QAudioFormat format = FormatOf(*wave);
+    if (!format_.isValid()) format_ = format;
+    clips_[id] = {format.isValid() && format == format_ ? wave->samples : QByteArray(),
+                  wave->DurationMs()};
+  }
+}
+
+void WavePlayer::UseDefaultOutput() {
+  if (devices_ != nullptr || !format_.isValid()) return;
+  audio_ = std::make_unique<AudioStream>(clipStream_, [this] { device_ = QAudioDevice(); });
+  devices_ = std::make_unique<QMediaDevices>();
+  connect(devices_.get(), &QMediaDevices::audioOutputsChanged, this,
+          &WavePlayer::FollowDefaultOutput);
+  FollowDefaultOutput();
+}
+
+void WavePlayer::FollowDefaultOutput() {
+  const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+  if (output == device_) return;
+  device_ = output;
+  audio_->Open(output, format_);
+}
+
+int WavePlayer::Play(int waveId) {
   const auto clip = clips_.find(waveId);
-  if (clip == clips_.end()) return;
-  if (playing_ != nullptr) playing_->stop();
-  playing_ = clip->second.effect;
-  if (playing_ != nullptr) playing_->play();
+  if (clip == clips_.end()) return 0;
+  clipStream_.Start(clip->second.samples);
+  if (!Audible()) return clip->second.durationMs;
+  const int heardInMs = clip->second.durationMs + audio_->LatencyMs();
+  audio_->Wake(heardInMs + kQuietHoldMs);
+  return heardInMs;
 }
 
 int WavePlayer::DurationMs(int waveId) const {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "app/ClipStream.h"
 #include "app/WaveFile.h"
 #include "app/WavePlayer.h"
 #include "res/ResourceIds.h"
@@ -104,13 +105,52 @@ TEST(Waves, TheCuesTheGameWaitsForAreShort) {
   }
 }
 
-TEST(Waves, PlayingWorksWithoutAnAudioDeviceAndUnknownIdsPlayNothing) {
-  WavePlayer player;
-  player.Play(kWaveDiscardLands);
-  player.Play(kWaveRefused);  // cuts off the one before
-  player.Play(12345);
+TEST(Waves, WithoutAnOutputAClipHoldsItsLengthAndUnknownIdsPlayNothing) {
+  WavePlayer player;  // no output asked for: silent
+  EXPECT_FALSE(player.Audible());
+  EXPECT_EQ(player.Play(kWaveDiscardLands), player.DurationMs(kWaveDiscardLands));
+  EXPECT_EQ(player.Play(kWaveRefused), player.DurationMs(kWaveRefused));  // cuts off the one before
+  EXPECT_EQ(player.Play(12345), 0);
   EXPECT_EQ(player.DurationMs(12345), 0);
   EXPECT_FALSE(player.Has(12345));
+}
+
+TEST(WaveFile, TheSamplesAndTheirFormatComeFromTheFormatAndDataChunks) {
+  QByteArray bytes = Wave(22050, 2, 16, 8, true);
+  bytes.replace(bytes.size() - 8, 8, "ABCDEFGH");
+  const std::optional<WavePcm> wave = ReadWave(bytes);
+  ASSERT_TRUE(wave);
+  EXPECT_EQ(wave->format, 1);
+  EXPECT_EQ(wave->channels, 2);
+  EXPECT_EQ(wave->sampleRate, 22050);
+  EXPECT_EQ(wave->bitsPerSample, 16);
+  EXPECT_EQ(wave->samples, QByteArray("ABCDEFGH"));
+  bytes.chop(3);  // a file cut short keeps what it has
+  EXPECT_EQ(ReadWave(bytes)->samples, QByteArray("ABCDE"));
+}
+
+// The device reads the stream on its own schedule, in pieces of its choosing.
+QByteArray Read(ClipStream& stream, qint64 size) {
+  QByteArray bytes(size, '?');
+  EXPECT_EQ(stream.read(bytes.data(), size), size) << "the stream never runs dry";
+  return bytes;
+}
+
+TEST(ClipStream, AClipIsFollowedBySilenceAndANewOneCutsItOffAtOnce) {
+  ClipStream stream;
+  EXPECT_FALSE(stream.Playing());
+  EXPECT_EQ(Read(stream, 4), QByteArray(4, '\0')) << "silence before any clip";
+
+  stream.Start("abcdef");
+  EXPECT_TRUE(stream.Playing());
+  EXPECT_EQ(Read(stream, 4), QByteArray("abcd"));
+  stream.Start("XYZ");  // the rest of the first clip is never heard
+  EXPECT_EQ(Read(stream, 5), QByteArray("XYZ\0\0", 5));
+  EXPECT_FALSE(stream.Playing());
+  EXPECT_EQ(Read(stream, 3), QByteArray(3, '\0'));
+
+  stream.Start("XYZ");  // the same clip again starts from its beginning
+  EXPECT_EQ(Read(stream, 2), QByteArray("XY"));
 }
 
 }  // namespace
