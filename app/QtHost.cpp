@@ -121,6 +121,11 @@ void QtHost::ShowReachBadge(int iconId) {
   // window with none at all on X11.
   mainWindow_->setWindowIcon(iconId == 0 ? QApplication::windowIcon()
                                          : QIcon(QStringLiteral(":/icons/%1.png").arg(iconId)));
+  // On Wayland the icon is drawn by Qt's own decoration, in the title bar,
+  // and sent only with the window's next picture; the badge lasts a cue
+  // played to its end, while nothing else is drawn, so the table is drawn
+  // again to carry it.
+  RedrawScene(false);
 }
 
 void QtHost::MapViewChanged() {
