@@ -10,9 +10,16 @@ packages=(
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins qt6-wayland
   libwayland-dev libwayland-bin wayland-protocols
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool x11-utils imagemagick python3
+  xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
+  weston libweston-10-dev pulseaudio-utils
   appstream desktop-file-utils
 )
+# The sound test starts a PulseAudio server of its own; on a desktop whose
+# sound PipeWire's Pulse layer already serves, PulseAudio would replace it, so
+# there the test is skipped instead.
+if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
+  packages+=(pulseaudio)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -109,6 +109,11 @@ class Desktop:
             "viewable": "Map State: IsViewable" in text,
         }
 
+    def main_geometry(self, info):
+        """The main window's client area: here the window is the client area
+        (Xvfb runs no window manager to frame it)."""
+        return info
+
     def message_boxes(self):
         boxes = []
         for window in self.visible_windows(f"^{BOX_TITLE}$"):
@@ -261,7 +266,7 @@ class Session:
             for window in self.desktop.visible_windows(MAIN_TITLE):
                 info = self.desktop.info(window)
                 if info["viewable"] and not info["popup"] and info["w"] >= 600:
-                    return window, info
+                    return window, self.desktop.main_geometry(info)
             return None
         self.main, self.geometry = wait_for(found, 30, "the main window", self.program)
         log(f"main window {self.geometry['w']} x {self.geometry['h']}")
