@@ -12,7 +12,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
   weston libweston-10-dev pulseaudio-utils
-  appstream desktop-file-utils
+  appstream desktop-file-utils dpkg-dev lintian
 )
 # The sound test starts a PulseAudio server of its own; on a desktop whose
 # sound PipeWire's Pulse layer already serves, PulseAudio would replace it, so
