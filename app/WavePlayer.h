@@ -5,16 +5,18 @@
 //
 // Why not QSoundEffect: in Qt 6.4 on PulseAudio (and PipeWire's Pulse layer)
 // every QSoundEffect opens a stream of its own and starts it anew for each
-// clip. Heard on a real sound server, the clips came some 300 ms after their
-// moment, the tail of a clip played to its end was cut off by the next one,
-// and clips started quickly one after another were often not heard at all.
-// One stream, fed from a ClipStream with a short buffer, starts a clip
-// within a few tens of milliseconds, every time.
+// clip. Heard on a real sound server, most clips started close after another
+// one were not heard at all, and a clip played to its end lost its tail to
+// the next one (the Reach cue 159: 708 of its 820 ms). One stream, fed from a
+// ClipStream with a short buffer, starts every clip within a few tens of
+// milliseconds.
 //
-// The stream follows the default output when the system changes it (other
-// speakers, a headset plugged in), is held (not closed) while nothing plays,
-// and is dropped when the sound server goes away. Without an audio device the
-// clips play in silence: nothing fails and the waits keep their length.
+// The stream is opened on the system's default output; when the default
+// changes (other speakers, a headset plugged in) the sound server moves it
+// along, and when outputs come or go it is opened anew on the default. It is
+// held (not closed) while nothing plays and dropped when the sound server goes
+// away. Without an audio device the clips play in silence: nothing fails and
+// the waits keep their length.
 #pragma once
 
 #include <QAudioDevice>
