@@ -24,6 +24,7 @@ Xvfb or xdotool is missing.
 """
 
 import argparse
+import contextlib
 import glob
 import json
 import os
@@ -37,7 +38,7 @@ import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xvfb_session import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                          check, failure_shot, log, stop_process, wait_for)
+                          check, failure_shot, log, read_json_lines, stop_process, wait_for)
 
 RATE = 44100
 SINKS = ("speakers", "headset")
@@ -62,6 +63,7 @@ class PulseServer:
         self.process = None
 
     def start(self):
+        os.makedirs(self.folder, mode=0o700)
         script = os.path.join(self.folder, "server.pa")
         with open(script, "w") as f:
             for sink in SINKS:
@@ -213,21 +215,19 @@ def read_clips(numpy, folder):
 
 
 def read_cues(path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            return sorted((json.loads(line) for line in f if line.strip()), key=lambda c: c["start"])
-    except FileNotFoundError:
-        return []
+    return sorted(read_json_lines(path), key=lambda cue: cue["start"])
 
 
-def judge(cues, listeners):
-    """Checks every cue the log names against the recordings of its sink;
-    returns the number of clips heard and the ones played to their end."""
+def judge(cues, listeners, sink_of):
+    """Checks the cues the log names against the recordings of their sinks
+    (sink_of(cue); None: not judged); returns the number of clips heard and
+    the ones played to their end."""
     findings = []
     for i, cue in enumerate(cues):
         following = cues[i + 1]["start"] if i + 1 < len(cues) else cue["start"] + 2000
         heard_for = following - cue["start"]  # until the next clip cuts it off
-        if heard_for < SHORTEST_HEARD_MS:
+        cue = dict(cue, sink=sink_of(cue))
+        if heard_for < SHORTEST_HEARD_MS or cue["sink"] is None:
             continue
         listener = listeners[cue["sink"]]
         at = cue["start"] - listener.t0
@@ -271,150 +271,133 @@ def judge(cues, listeners):
     return len(findings), [f["cue"]["wave"] for f in findings if f["cue"]["toEnd"]]
 
 
+@contextlib.contextmanager
+def recorded_server(args, scratch, name, sinks):
+    """A sound server of the run's own, its sinks' monitors recorded."""
+    server = PulseServer(os.path.join(scratch, f"{name}-pulse"))
+    server.start()
+    recorders = {sink: Recorder(server, sink, os.path.join(args.out, f"{name}-{sink}.raw"))
+                 for sink in sinks}
+    try:
+        wait_for(lambda: all(r.t0 is not None for r in recorders.values()), 10, "the recorders")
+        yield server, recorders
+    finally:
+        for recorder in recorders.values():
+            recorder.stop()
+        server.stop()
+
+
 class SoundRun:
-    def __init__(self, args, scratch, name, server):
-        self.args, self.name, self.server = args, name, server
-        folder = os.path.join(scratch, name)
-        self.config, self.temp, self.runtime = (os.path.join(folder, sub)
-                                                for sub in ("config", "tmp", "runtime"))
-        for path in (self.config, self.temp, self.runtime):
+    """One run of the program on the display, with the sound option as given
+    and the server's address (none: an address where no server listens)."""
+
+    def __init__(self, args, scratch, name, server, display, koukaon):
+        self.args, self.name = args, name
+        folders = [os.path.join(scratch, name, sub) for sub in ("config", "tmp", "runtime")]
+        for path in folders:
             os.makedirs(path, mode=0o700)
         self.cue_log = os.path.join(args.out, f"{name}-cues.txt")
-        if os.path.exists(self.cue_log):
-            os.unlink(self.cue_log)
-        self.profile = Profile(self.config)
-
-    def environment(self, display):
-        env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=self.config, TMPDIR=self.temp,
-                   XDG_RUNTIME_DIR=self.runtime, QT_QPA_PLATFORM="xcb", TOLVA_CUE_LOG=self.cue_log,
-                   TOLVA_MESSAGE_LOG=os.path.join(self.args.out, f"{self.name}-messages.txt"),
-                   # No sound server: an address where none listens.
-                   PULSE_SERVER=self.server.address if self.server else
-                   f"unix:{os.path.join(self.runtime, 'no-server')}")
+        self.message_log = os.path.join(args.out, f"{name}-messages.txt")
+        for path in (self.cue_log, self.message_log):
+            if os.path.exists(path):
+                os.unlink(path)
+        address = server.address if server else f"unix:{os.path.join(folders[2], 'no-server')}"
+        env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=folders[0], TMPDIR=folders[1],
+                   XDG_RUNTIME_DIR=folders[2], QT_QPA_PLATFORM="xcb", PULSE_SERVER=address,
+                   TOLVA_CUE_LOG=self.cue_log, TOLVA_MESSAGE_LOG=self.message_log)
         env.pop("WAYLAND_DISPLAY", None)
-        return env
-
-    def start(self, display, koukaon):
+        self.profile = Profile(folders[0])
         self.profile.write({"Settei/Gamen": "1200", "Settei/AutoStart": "1",
                             "Settei/Course": "1", "Settei/Koukaon": str(koukaon),
                             "Settei/RuleRem": "0", "Settei/ManSpeed": "1",
                             "Settei/CardSpeed": "1", "Settei/PonSpeed": "1",
                             "Last/Coin0": "500", "Last/Coin1": "500", "Last/Coin2": "500",
                             "Last/Coin3": "500", "Last/Coin4": "8000", "Map/ConqCity": "2"})
-        self.program = Program(self.args.program, self.environment(display),
-                               os.path.join(self.args.out, f"{self.name}-output.txt"))
-        self.program.start()
+        self.program = Program(args.program, env, os.path.join(args.out, f"{name}-output.txt"))
         self.session = Session(Desktop(display), self.program, self.profile)
-        self.session.find_main_window()
+
+    @contextlib.contextmanager
+    def playing(self):
+        """The program running; a failure leaves its picture and output."""
+        try:
+            self.program.start()
+            self.session.find_main_window()
+            yield self.session
+        except Failure:
+            failure_shot(self.args, self.session.desktop, self.session, self.name)
+            raise
+        finally:
+            self.program.stop()
+
+    def cues(self):
+        return read_cues(self.cue_log)
 
     def messages(self):
-        path = os.path.join(self.args.out, f"{self.name}-messages.txt")
-        try:
-            with open(path, encoding="utf-8") as f:
-                return [json.loads(line)["text"] for line in f if line.strip()]
-        except FileNotFoundError:
-            return []
-
-
-def with_sink(cues, sink):
-    return [dict(cue, sink=sink) for cue in cues]
+        return [entry["text"] for entry in read_json_lines(self.message_log)]
 
 
 def sound_on(args, numpy, clips, scratch, display):
     """The sound option on: every clip heard at its moment, on the default
     output, which is switched halfway."""
-    server = PulseServer(os.path.join(scratch, "pulse"))
-    os.makedirs(server.folder, mode=0o700)
-    server.start()
-    run = SoundRun(args, scratch, "sound-on", server)
-    recorders = {sink: Recorder(server, sink, os.path.join(args.out, f"{sink}.raw"))
-                 for sink in SINKS}
-    try:
-        wait_for(lambda: all(r.t0 is not None for r in recorders.values()), 10, "the recorders")
-        run.start(display, koukaon=1)
-        # Until a clip played to its end has come and a few dozen others.
-        run.session.play_until(
-            lambda: len(read_cues(run.cue_log)) >= 25
-            and any(c["toEnd"] for c in read_cues(run.cue_log)), 240,
-            "a clip played to its end and 25 clips")
-        switched_at = time.monotonic() * 1000
-        server.pactl("set-default-sink", SINKS[1])
-        log("the default output is now the headset")
-        time.sleep(1.0)
-        followed = len(read_cues(run.cue_log))
-        run.session.play_until(lambda: len(read_cues(run.cue_log)) >= followed + 10, 120,
+    with recorded_server(args, scratch, "sound-on", SINKS) as (server, recorders):
+        run = SoundRun(args, scratch, "sound-on", server, display, koukaon=1)
+        with run.playing() as session:
+            # Until a clip played to its end has come and a few dozen others.
+            session.play_until(lambda: len(run.cues()) >= 25
+                               and any(c["toEnd"] for c in run.cues()), 240,
+                               "a clip played to its end and 25 clips")
+            switched_at = time.monotonic() * 1000
+            server.pactl("set-default-sink", SINKS[1])
+            log("the default output is now the headset")
+            time.sleep(1.0)
+            followed = len(run.cues())
+            session.play_until(lambda: len(run.cues()) >= followed + 10, 120,
                                "ten clips on the headset")
-        run.session.end_program("the program ends normally")
-    except Failure:
-        failure_shot(args, run.session.desktop, run.session, "sound-on")
-        raise
-    finally:
-        run.program.stop()
-        for recorder in recorders.values():
-            recorder.stop()
-        server.stop()
+            session.end_program("the program ends normally")
 
-    cues = read_cues(run.cue_log)
+    cues = run.cues()
     check(cues and all(c["heard"] for c in cues), f"{len(cues)} clips logged, all audible")
     with open(os.path.join(args.out, "recordings.json"), "w") as f:
         json.dump({"switched_at": switched_at,
                    **{sink: {"file": r.path, "t0": r.t0} for sink, r in recorders.items()}}, f)
     listeners = {sink: Listener(numpy, clips, r.path, r.t0) for sink, r in recorders.items()}
-    # The switch takes a moment: the clips of the second before and after it
-    # are not judged.
-    before = [c for c in cues if c["start"] < switched_at - 200]
-    after = [c for c in cues if c["start"] > switched_at + 1000]
-    heard, to_end = judge(with_sink(before, SINKS[0]) + with_sink(after, SINKS[1]), listeners)
+    # The switch takes a moment: the clips of the second around it are not judged.
+    def sink_of(cue):
+        if cue["start"] < switched_at - 200:
+            return SINKS[0]
+        return SINKS[1] if cue["start"] > switched_at + 1000 else None
+    heard, to_end = judge(cues, listeners, sink_of)
     check(to_end and heard >= 20, f"{heard} clips heard, {len(to_end)} of them played to "
                                   f"their end ({to_end})")
     quiet = listeners[SINKS[0]].peak(from_ms=switched_at + 1000)
     check(quiet < 0.01, f"after the switch the speakers stay silent (peak {quiet:.4f})")
-    waves = sorted({c["wave"] for c in cues})
-    log(f"clips heard: {waves}")
+    log(f"clips heard: {sorted({c['wave'] for c in cues})}")
 
 
 def sound_off(args, numpy, clips, scratch, display):
     """The sound option off: the program plays and nothing is heard."""
-    server = PulseServer(os.path.join(scratch, "pulse-off"))
-    os.makedirs(server.folder, mode=0o700)
-    server.start()
-    run = SoundRun(args, scratch, "sound-off", server)
-    recorder = Recorder(server, SINKS[0], os.path.join(args.out, "sound-off.raw"))
-    try:
-        wait_for(lambda: recorder.t0 is not None, 10, "the recorder")
-        run.start(display, koukaon=0)
-        run.session.play_until(lambda: run.session.turn_keys >= 12, 120, "twelve turns")
-        run.session.end_program("the program ends normally with the sound off")
-    except Failure:
-        failure_shot(args, run.session.desktop, run.session, "sound-off")
-        raise
-    finally:
-        run.program.stop()
-        recorder.stop()
-        server.stop()
+    with recorded_server(args, scratch, "sound-off", SINKS[:1]) as (server, recorders):
+        run = SoundRun(args, scratch, "sound-off", server, display, koukaon=0)
+        with run.playing() as session:
+            session.play_until(lambda: session.turn_keys >= 12, 120, "twelve turns")
+            session.end_program("the program ends normally with the sound off")
+    recorder = recorders[SINKS[0]]
     peak = Listener(numpy, clips, recorder.path, recorder.t0).peak()
     check(peak == 0.0, f"with the sound option off nothing is heard (peak {peak})")
-    check(not read_cues(run.cue_log), "and no clip is played")
+    check(not run.cues(), "and no clip is played")
 
 
 def no_server(args, clips, scratch, display):
     """No sound server at all: the game plays in silence and says nothing of it."""
-    run = SoundRun(args, scratch, "no-server", None)
-    try:
-        run.start(display, koukaon=1)
-        run.session.play_until(lambda: len(read_cues(run.cue_log)) >= 10, 120, "ten clips")
-        cues = read_cues(run.cue_log)
+    run = SoundRun(args, scratch, "no-server", None, display, koukaon=1)
+    with run.playing() as session:
+        session.play_until(lambda: len(run.cues()) >= 10, 120, "ten clips")
+        cues = run.cues()
         check(not any(c["heard"] for c in cues), f"{len(cues)} clips played in silence")
-        held = [c for c in cues if c["toEnd"]]
-        for cue in held:
+        for cue in (c for c in cues if c["toEnd"]):
             check(cue["end"] - cue["start"] >= len(clips[cue["wave"]]) * 1000 // RATE - 5,
                   f"clip {cue['wave']} still holds the game for its length")
-        run.session.end_program("the program ends normally without a sound server")
-    except Failure:
-        failure_shot(args, run.session.desktop, run.session, "no-server")
-        raise
-    finally:
-        run.program.stop()
+        session.end_program("the program ends normally without a sound server")
     texts = " ".join(run.messages())
     check(not any(word in texts for word in ("サウンド", "音", "sound", "audio")),
           "no message box speaks of sound")

@@ -18,7 +18,6 @@ Screenshots of the desktop go to --out. Exit status 0 on success, 1 on
 failure, 77 (skipped) when Weston or its development files are missing.
 """
 
-import json
 import os
 import subprocess
 import sys
@@ -27,34 +26,18 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from weston_session import DECORATION, run_on_weston  # noqa: E402
-from xvfb_session import (MAIN_TITLE, Failure, Program, Session, check, log,  # noqa: E402
-                          program_shows_game, stop_process, wait_for)
+from xvfb_session import (PEEK_BUTTON, SEAT0_PLATE, SEAT_NAMES, Failure, Program,  # noqa: E402
+                          Session, changed, check, log, process_alive, program_shows_game,
+                          stop_process, wait_for)
+from xvfb_session import read_json_lines as read_lines  # noqa: E402
+from xvfb_session import read_peek_report as read_report  # noqa: E402
 
 SCREEN = {"x": 0, "y": 0, "w": 1280, "h": 1024}
 MENU_POINT = (10, 52)  # the canvas point the icons' menus open at
-SEAT0_PLATE = (1115, 214)
-PEEK_BUTTON = {3: (259, 36), 2: (288, 36), 1: (317, 36), 0: (346, 36)}
-SEAT_NAMES = ["セレウコス", "プトレマイオス", "アンティゴノス", "リュシマコス"]
 CARD_BACK_TITLE = "カード背面の設定"
 REACH_WAVES = (159, 167)
 # Qt's decoration: the icon (22 x 22) 5 pixels right of the border, 4 down.
 ICON_AREA = (DECORATION[0] + 5, 4, 22, 22)
-
-
-def read_lines(path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            return [json.loads(line) for line in f if line.strip()]
-    except FileNotFoundError:
-        return []
-
-
-def read_report(path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            return dict(line.split("=", 1) for line in f.read().splitlines() if "=" in line)
-    except OSError:
-        return {}
 
 
 class WaylandRun:
@@ -351,23 +334,6 @@ def maximize_and_close(run, peek_pid):
     wait_for(lambda: not process_alive(peek_pid), 3, "the peek window to close with the game")
     check(run.profile.get("Cun/Now") == "4" and run.profile.get("Cun/CunningView") == "0",
           "after the close Now = 4 and CunningView = 0")
-
-
-def process_alive(pid):
-    try:
-        with open(f"/proc/{pid}/stat") as f:
-            return f.read().rsplit(")", 1)[1].split()[0] not in ("Z", "X")
-    except OSError:
-        return False
-
-
-def changed(before, after, share=0.2):
-    """True when more than `share` of a sample of the bytes differ."""
-    if not before or len(before) != len(after):
-        return bool(after)
-    samples = range(0, len(before), 97 if len(before) > 9700 else 7)
-    differing = sum(1 for i in samples if before[i] != after[i])
-    return differing > share * len(samples)
 
 
 def run_all(args, desktop, env, profile):

@@ -267,15 +267,6 @@ class WestonDesktop:
         x1, y1 = min(width, geometry["x"] + geometry["w"]), min(height, geometry["y"] + geometry["h"])
         return b"".join(data[(y * width + x0) * 3:(y * width + x1) * 3] for y in range(y0, y1))
 
-    def sampled_pixels(self, geometry, step):
-        data = self.pixels(geometry)
-        row_bytes = geometry["w"] * 3
-        sample = []
-        for top in range(0, len(data) - row_bytes + 1, row_bytes * step):
-            row = data[top:top + row_bytes]
-            sample.extend(zip(row[0::3 * step], row[1::3 * step], row[2::3 * step]))
-        return sample
-
     def screenshot(self, path, geometry):
         width, height, data = self.shot()
         whole = os.path.join(self.scratch, "screen.ppm")

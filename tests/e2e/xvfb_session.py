@@ -12,6 +12,7 @@ tool is missing).
 
 import argparse
 import configparser
+import json
 import os
 import re
 import shutil
@@ -22,6 +23,12 @@ import time
 SKIP = 77
 MAIN_TITLE = "トルヴァゲーム"
 BOX_TITLE = "TolvaGame"
+# Canvas points at the default angle of 23 degrees. Seat 0's plate does not
+# move with the size of its hand; the peek buttons stand right of the game
+# number, 29 pixels apart, seats 3, 2, 1, 0 from the left.
+SEAT0_PLATE = (1115, 214)
+PEEK_BUTTON = {3: (259, 36), 2: (288, 36), 1: (317, 36), 0: (346, 36)}
+SEAT_NAMES = ["セレウコス", "プトレマイオス", "アンティゴノス", "リュシマコス"]
 
 
 class Failure(Exception):
@@ -396,6 +403,44 @@ class Session:
             if self.program.wait_exit(4):
                 break
         check(self.program.process.returncode == 0, what)
+
+
+def read_json_lines(path):
+    """The entries of a log the program writes one JSON line at a time
+    (TOLVA_MESSAGE_LOG, TOLVA_CUE_LOG); none while there is no file."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return [json.loads(line) for line in f if line.strip()]
+    except FileNotFoundError:
+        return []
+
+
+def read_peek_report(path):
+    """The peek window's report (TOLVA_PEEK_REPORT) as a dict."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return dict(line.split("=", 1) for line in f.read().splitlines() if "=" in line)
+    except OSError:
+        return {}
+
+
+def process_alive(pid):
+    """Running, not merely a zombie nobody has reaped."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] not in ("Z", "X")
+    except OSError:
+        return False
+
+
+def changed(before, after, share=0.2):
+    """True when more than `share` of a sample of the bytes differ."""
+    if not before or len(before) != len(after):
+        return bool(after)
+    step = 97 if len(before) > 9700 else 7  # a sample is plenty to tell a map from a table
+    samples = range(0, len(before), step)
+    differing = sum(1 for i in samples if before[i] != after[i])
+    return differing > share * len(samples)
 
 
 def check(condition, text):
