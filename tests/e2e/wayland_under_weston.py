@@ -233,6 +233,15 @@ def help_and_about(run):
             f"{key} closes it")
 
 
+def out_of_the_way(run, window):
+    """Wherever the compositor put the peek window, the player drags it to
+    the desktop's bottom-right corner, off the game's icons and buttons."""
+    moved = run.desktop.move_window(window["id"], SCREEN["w"] - window["w"],
+                                    SCREEN["h"] - window["h"])
+    check(moved["x"] + moved["w"] == SCREEN["w"] and moved["y"] + moved["h"] == SCREEN["h"],
+          f"the peek window moves by its title bar to the corner ({moved['x']}, {moved['y']})")
+
+
 def peek_window(run):
     session, desktop = run.session, run.desktop
     session.answer_boxes("n")
@@ -248,6 +257,7 @@ def peek_window(run):
           f"{peek['x']}, {peek['y']})")
     check(run.profile.get("Cun/CunningView") == "1", "CunningView = 1 while it runs")
     run.shot("wayland-peek")
+    out_of_the_way(run, peek)
     first = report["cards"]
     session.play_until(lambda: read_report(run.report).get("cards") not in (None, first), 120,
                        "Seleucus' hand changes in the peek window")
@@ -264,6 +274,7 @@ def peek_window(run):
     check(top["pid"] != run.program.process.pid,
           "another general's hand brings the peek window forward, above the game")
     run.shot("wayland-peek-forward")
+    out_of_the_way(run, top)
     return top["pid"]
 
 
@@ -272,17 +283,33 @@ def reach_badge(run):
     play: Qt's decoration draws it at the left of the title bar. A second
     connection watches the title bar while the game is played."""
     watcher = run.desktop.another()
+
     def icon():
-        frame = watcher.window(run.session.main)
+        """The icon's pixels; None while another window lies over it."""
+        windows = watcher.windows()
+        order = [w["id"] for w in windows]
+        if run.session.main not in order:
+            return None
+        frame = windows[order.index(run.session.main)]
         x, y, w, h = ICON_AREA
-        return watcher.pixels({"x": frame["x"] + x, "y": frame["y"] + y, "w": w, "h": h})
-    normal = icon()
+        area = {"x": frame["x"] + x, "y": frame["y"] + y, "w": w, "h": h}
+        for above in windows[:order.index(run.session.main)]:
+            if (above["x"] < area["x"] + w and area["x"] < above["x"] + above["w"]
+                    and above["y"] < area["y"] + h and area["y"] < above["y"] + above["h"]):
+                return None
+        return watcher.pixels(area)
+
+    def differs(pixels):
+        return pixels is not None and changed(normal, pixels, share=0.1)
+
+    normal = wait_for(icon, 10, "the title bar's icon in sight")
     reaches = lambda: sum(1 for c in read_lines(run.cues) if c["wave"] == REACH_WAVES[0])  # noqa: E731
     seen = {"reaches": reaches(), "badge": False}
     done = threading.Event()
+
     def watch():
         while not done.is_set():
-            if reaches() > seen["reaches"] and changed(normal, icon(), share=0.1):
+            if reaches() > seen["reaches"] and differs(icon()):
                 seen["badge"] = True
                 frame = watcher.window(run.session.main)
                 watcher.screenshot(os.path.join(run.args.out, "wayland-reach-badge.png"),
@@ -296,7 +323,9 @@ def reach_badge(run):
     finally:
         done.set()
         thread.join(10)
-    wait_for(lambda: not changed(normal, icon(), share=0.1), 5, "the usual icon back")
+    # Another Reach may follow at once; the game goes on meanwhile.
+    run.session.play_until(lambda: icon() is not None and not differs(icon()), 30,
+                           "the usual icon back")
     log("ok: a Reach shows its badge in the title bar, then the usual icon again")
 
 

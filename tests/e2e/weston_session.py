@@ -240,6 +240,28 @@ class WestonDesktop:
         time.sleep(HOLD_SECONDS)
         self.button(code, False)
 
+    def move_window(self, window, x, y, attempts=4):
+        """Drags the window by its title bar until its top-left corner is at
+        x, y, as a player moves a window (the compositor does the moving; a
+        drag that began before the compositor took it over is done again)."""
+        found = self.window(window)
+        for _ in range(attempts):
+            if (found["x"], found["y"]) == (x, y):
+                break
+            grip = (found["x"] + min(40, found["w"] // 4), found["y"] + DECORATION[1] // 2)
+            self.move(*grip)
+            self.button(LEFT_BUTTON, True)
+            time.sleep(0.3)  # the compositor starts moving once the window asks it to
+            steps = 10
+            for i in range(1, steps + 1):
+                self.move(grip[0] + (x - found["x"]) * i // steps,
+                          grip[1] + (y - found["y"]) * i // steps)
+                time.sleep(0.03)
+            self.button(LEFT_BUTTON, False)
+            time.sleep(0.2)
+            found = self.window(window)
+        return found
+
     def drag(self, start, end, steps=8):
         self.move(*start)
         time.sleep(0.03)
