@@ -43,11 +43,12 @@ Answer QtHost::ShowMessage(std::string_view prefix, int stringId, MessageStyle s
 
 void QtHost::PlayWave(int waveId, bool toEnd) {
   if (closing_) return;
-  PlayedCue cue{waveId, toEnd, waves_.Audible(), MonotonicMs()};
-  // Heard to its end once it has come out of the device; without an audio
-  // device the clip plays in silence and the game still waits its length, so
+  PlayedCue cue{waveId, toEnd, false, MonotonicMs()};
+  // Heard to its end once it has come out of the device; without a sound
+  // server the clip plays in silence and the game still waits its length, so
   // its pace does not depend on the speakers.
   const int heardInMs = waves_.Play(waveId);
+  cue.heard = waves_.Audible();
   if (toEnd) Wait(heardInMs);
   cue.endMs = MonotonicMs();
   LogPlayedCue(cue);

@@ -1,7 +1,6 @@
-// WAV clips read from their bytes: the PCM format, the samples and the
-// length. QSoundEffect would read them itself, but the game plays its clips
-// through a stream of its own (WavePlayer.h), and "play to its end" has to
-// wait exactly a clip's length.
+// WAV clips read from their bytes: the PCM format and the samples, which the
+// game hands to the sound server itself (WavePlayer.h), and the length, which
+// "play to its end" waits.
 #pragma once
 
 #include <QByteArray>

@@ -1,9 +1,8 @@
 #include "app/WavePlayer.h"
 
 #include <QFile>
-#include <QMediaDevices>
 
-#include "app/AudioStream.h"
+#include "app/PulseOutput.h"
 #include "app/WaveFile.h"
 #include "res/ResourceIds.h"
 
@@ -19,18 +18,10 @@ constexpr int kWaveIds[] = {
 };
 
 // Nothing played for this long: the stream is held until the next clip, so an
-// idle game keeps neither the device nor the processor awake.
+// idle game keeps the device awake no longer.
 constexpr int kQuietHoldMs = 3000;
-
-QAudioFormat FormatOf(const WavePcm& wave) {
-  QAudioFormat format;
-  // 16-bit integer PCM only: the stream's silence is zero.
-  if (wave.format != 1 || wave.bitsPerSample != 16) return format;
-  format.setSampleRate(wave.sampleRate);
-  format.setChannelCount(wave.channels);
-  format.setSampleFormat(QAudioFormat::Int16);
-  return format;
-}
+constexpr int kPcmFormat = 1;
+constexpr int kSampleBits = 16;
 
 }  // namespace
 
@@ -38,7 +29,13 @@ std::span<const int> WavePlayer::WaveIds() { return kWaveIds; }
 
 QString WavePlayer::ResourcePath(int waveId) { return QStringLiteral(":/waves/%1.wav").arg(waveId); }
 
-WavePlayer::WavePlayer(QObject* parent) : QObject(parent) { LoadClips(); }
+WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {
+  LoadClips();
+  quiet_.setSingleShot(true);
+  connect(&quiet_, &QTimer::timeout, this, [this] {
+    if (output_ != nullptr) output_->Rest();
+  });
+}
 
 WavePlayer::~WavePlayer() = default;
 
@@ -49,37 +46,32 @@ void WavePlayer::LoadClips() {
     const std::optional<WavePcm> wave = ReadWave(file.readAll());
     if (!wave) continue;
     // The stream takes the format of the clips (the generator writes them all
-    // alike); a clip in another one plays in silence.
-    const QAudioFormat format = FormatOf(*wave);
-    if (!format_.isValid()) format_ = format;
-    clips_[id] = {format.isValid() && format == format_ ? wave->samples : QByteArray(),
-                  wave->DurationMs()};
+    // alike, 16-bit PCM); a clip in another one plays in silence.
+    const bool playable = wave->format == kPcmFormat && wave->bitsPerSample == kSampleBits &&
+                          wave->sampleRate > 0 && wave->channels > 0;
+    if (playable && sampleRate_ == 0) {
+      sampleRate_ = wave->sampleRate;
+      channels_ = wave->channels;
+    }
+    const bool alike = playable && wave->sampleRate == sampleRate_ && wave->channels == channels_;
+    clips_[id] = {alike ? wave->samples : QByteArray(), wave->DurationMs()};
   }
 }
 
 void WavePlayer::UseDefaultOutput() {
-  if (devices_ != nullptr || !format_.isValid()) return;
-  audio_ = std::make_unique<AudioStream>(clipStream_, [this] { device_ = QAudioDevice(); });
-  devices_ = std::make_unique<QMediaDevices>();
-  connect(devices_.get(), &QMediaDevices::audioOutputsChanged, this,
-          &WavePlayer::FollowDefaultOutput);
-  FollowDefaultOutput();
-}
-
-void WavePlayer::FollowDefaultOutput() {
-  const QAudioDevice output = QMediaDevices::defaultAudioOutput();
-  if (output == device_) return;
-  device_ = output;
-  audio_->Open(output, format_);
+  if (output_ == nullptr && sampleRate_ > 0)
+    output_ = std::make_unique<PulseOutput>(sampleRate_, channels_);
 }
 
 int WavePlayer::Play(int waveId) {
   const auto clip = clips_.find(waveId);
   if (clip == clips_.end()) return 0;
-  clipStream_.Start(clip->second.samples);
-  if (!Audible()) return clip->second.durationMs;
-  const int heardInMs = clip->second.durationMs + audio_->LatencyMs();
-  audio_->Wake(heardInMs + kQuietHoldMs);
+  const std::optional<int> delayMs =
+      output_ != nullptr && !clip->second.samples.isEmpty() ? output_->Play(clip->second.samples)
+                                                            : std::nullopt;
+  audible_ = delayMs.has_value();
+  const int heardInMs = clip->second.durationMs + delayMs.value_or(0);
+  if (audible_) quiet_.start(heardInMs + kQuietHoldMs);
   return heardInMs;
 }
 

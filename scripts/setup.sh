@@ -6,9 +6,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins qt6-wayland
-  libwayland-dev libwayland-bin wayland-protocols
+  libpulse-dev libwayland-dev libwayland-bin wayland-protocols
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
   weston libweston-10-dev pulseaudio-utils

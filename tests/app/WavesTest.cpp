@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QtEndian>
 
-#include "app/ClipStream.h"
+#include "app/PulseOutput.h"
 #include "app/WaveFile.h"
 #include "app/WavePlayer.h"
 #include "res/ResourceIds.h"
@@ -129,28 +129,27 @@ TEST(WaveFile, TheSamplesAndTheirFormatComeFromTheFormatAndDataChunks) {
   EXPECT_EQ(ReadWave(bytes)->samples, QByteArray("ABCDE"));
 }
 
-// The device reads the stream on its own schedule, in pieces of its choosing.
-QByteArray Read(ClipStream& stream, qint64 size) {
-  QByteArray bytes(size, '?');
-  EXPECT_EQ(stream.read(bytes.data(), size), size) << "the stream never runs dry";
-  return bytes;
-}
-
-TEST(ClipStream, AClipIsFollowedBySilenceAndANewOneCutsItOffAtOnce) {
-  ClipStream stream;
-  EXPECT_FALSE(stream.Playing());
-  EXPECT_EQ(Read(stream, 4), QByteArray(4, '\0')) << "silence before any clip";
-
-  stream.Start("abcdef");
-  EXPECT_TRUE(stream.Playing());
-  EXPECT_EQ(Read(stream, 4), QByteArray("abcd"));
-  stream.Start("XYZ");  // the rest of the first clip is never heard
-  EXPECT_EQ(Read(stream, 5), QByteArray("XYZ\0\0", 5));
-  EXPECT_FALSE(stream.Playing());
-  EXPECT_EQ(Read(stream, 3), QByteArray(3, '\0'));
-
-  stream.Start("XYZ");  // the same clip again starts from its beginning
-  EXPECT_EQ(Read(stream, 2), QByteArray("XY"));
+TEST(Waves, WithoutASoundServerTheClipsPlayInSilenceAndHoldTheirLength) {
+  // An address where no server listens: nothing is heard, nothing waits for
+  // it, and the clips keep their lengths.
+  const QByteArray before = qgetenv("PULSE_SERVER");
+  qputenv("PULSE_SERVER", "unix:/nonexistent/tolvagame-test/native");
+  {
+    WavePlayer player;
+    player.UseDefaultOutput();
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(player.Play(kWaveReach), player.DurationMs(kWaveReach));
+      EXPECT_FALSE(player.Audible());
+    }
+    PulseOutput output(44100, 1);
+    EXPECT_FALSE(output.Play(QByteArray(882, '\0')));
+    output.Rest();
+  }
+  if (before.isEmpty()) {
+    qunsetenv("PULSE_SERVER");
+  } else {
+    qputenv("PULSE_SERVER", before);
+  }
 }
 
 }  // namespace
