@@ -8,8 +8,8 @@ of each sink is recorded while the program plays under Xvfb, and the cue log
 names is looked for in the recording with the clip itself (the files the
 program embeds, made by tools/wavegen):
 
-  - it is heard at its moment: within 150 ms of its start, the first one of
-    the run no later than the others;
+  - it is heard at its moment: within 250 ms of its start (a few tens on a
+    machine at rest), the first one of the run no later than the others;
   - it is the clip the game asked for, and it is heard until the next one
     cuts it off or to its end;
   - one played to its end is heard whole, and the game goes on (the next clip
@@ -45,10 +45,13 @@ SINKS = ("speakers", "headset")
 TOOLS = ("pulseaudio", "parec", "pactl", "Xvfb", "xdotool", "xwininfo", "import")
 # A clip cut off sooner than this by the next one cannot be told apart.
 SHORTEST_HEARD_MS = 50
-# The stream is fed in periods of 20 ms: two clips' delays differ by that much.
-JITTER_MS = 20
-LATEST_ONSET_MS = 150
-FIRST_CLIP_EXTRA_MS = 50
+# The stream is fed in periods of 20 ms and the sound server takes its share
+# of the buffer when it likes: two clips' delays differ by up to 30 ms.
+JITTER_MS = 30
+# Within a few tens of milliseconds on a machine at rest; a machine busy with
+# other work may hold the game for longer before it hands a clip over.
+LATEST_ONSET_MS = 250
+FIRST_CLIP_EXTRA_MS = 100
 TO_ITS_END_WAVES = {153, 159, 160, 167}
 
 
@@ -267,7 +270,8 @@ def judge(cues, listeners, sink_of):
           f"the run's first clip comes {findings[0]['latency']:.0f} ms after its moment, "
           f"the others {median:.0f} ms (median)")
     log(f"{len(findings)} clips heard where the log puts them, each the clip asked for, "
-        f"{latencies[0]:.0f} to {latencies[-1]:.0f} ms after its moment")
+        f"{latencies[0]:.0f} to {latencies[-1]:.0f} ms from its moment (less the monitor's "
+        f"own lag of about 10 ms)")
     return len(findings), [f["cue"]["wave"] for f in findings if f["cue"]["toEnd"]]
 
 

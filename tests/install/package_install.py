@@ -60,7 +60,7 @@ def build_package(source, out):
 def check_contents(deb):
     version = run(["dpkg-deb", "-f", deb, "Version"], "the package's version", show_output=False)
     depends = run(["dpkg-deb", "-f", deb, "Depends"], "its dependencies", show_output=False)
-    check(all(name in depends for name in ("libqt6gui6", "libqt6multimedia6",
+    check(all(name in depends for name in ("libqt6gui6", "libpulse0",
                                              "fonts-ipafont-gothic", "qt6-qpa-plugins")),
           f"it depends on the libraries it links and on the font and plugins it loads")
     with tempfile.TemporaryDirectory(prefix="tolva-deb-") as root:
