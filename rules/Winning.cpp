@@ -77,7 +77,9 @@ int CThink::CountForCall(int seat, int card) {
 
 int CThink::ChooseCall(int seat) {
   const int top = RiverTop(t_);
-  if (top == kEmptySlot) return kNoCall;
+  // A call needs a free row for its meld (ComputerCall would refuse it, after
+  // the table had already announced it).
+  if (top == kEmptySlot || FirstFreeMeldRow(t_) < 0) return kNoCall;
   switch (CountForCall(seat, top)) {
     case 1: return kCallPon;
     case 2: return kCallKan;
