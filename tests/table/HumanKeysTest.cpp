@@ -104,7 +104,19 @@ TEST_F(KeysTest, F7AppendsTheStockCardAndPutsTheCursorOnIt) {
   host.ClearEvents();
   view.DrawFromStock();  // once per turn
   EXPECT_EQ(host.Waves(), std::vector<int>{kWaveRefused});
+  EXPECT_EQ(host.MessageIds(), std::vector<int>{kMsgDiscardDue});
   EXPECT_EQ(t.HandCount[4], 8);
+}
+
+TEST_F(KeysTest, OutsideHisTurnADrawIsRefusedWithoutAWord) {
+  SetHand(t, 4, "2s 3s 4s 5s 6s 7s 8s");
+  s.Complete();
+  view.PlayFrom(1);
+  host.ClearEvents();
+  view.DrawFromStock();
+  view.TakeFromRiver();
+  EXPECT_EQ(host.Waves(), (std::vector<int>{kWaveRefused, kWaveRefused}));
+  EXPECT_TRUE(host.MessageIds().empty());
 }
 
 TEST_F(KeysTest, AWinningDrawAsksForTsumo) {
