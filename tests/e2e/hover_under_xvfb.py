@@ -21,17 +21,13 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xvfb_session import (Failure, Program, Session, check, failure_shot,  # noqa: E402
-                          log, program_shows_game, run_on_desktop, wait_for)
+                          log, program_shows_game, rgb_pixels, run_on_desktop, wait_for)
 
 SEAT0_PLATE = (1115, 214)
 EMPTY_TABLE = (1150, 870)
 MELD_ROW_RIGHT_OF_RIVER = (880, 420)  # under the profile's tip, which opens to the left
 STOCK = (525, 440)
 KING_PLATE = {"x": 805, "y": 683, "w": 75, "h": 12}  # his plate with seven cards, at angle 23
-
-
-def pixels_of(data):
-    return list(zip(data[0::3], data[1::3], data[2::3]))
 
 
 class Tips:
@@ -64,7 +60,7 @@ def kings_turn(session):
     g = session.geometry
     area = {"x": g["x"] + KING_PLATE["x"], "y": g["y"] + KING_PLATE["y"],
             "w": KING_PLATE["w"], "h": KING_PLATE["h"]}
-    plate = pixels_of(session.desktop.pixels(area))
+    plate = rgb_pixels(session.desktop.pixels(area))
     red = sum(p[0] for p in plate) / max(1, len(plate))
     blue = sum(p[2] for p in plate) / max(1, len(plate))
     return red > blue + 60

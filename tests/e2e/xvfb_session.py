@@ -405,11 +405,16 @@ def table_background(pixel):
     return 52 <= r <= 72 and 118 <= g <= 138 and 118 <= b <= 138
 
 
+def rgb_pixels(data):
+    """Raw RGB bytes, one a channel, as (r, g, b) tuples."""
+    return list(zip(data[0::3], data[1::3], data[2::3]))
+
+
 def program_shows_game(session):
     """The game number plate, which shows once a game is on, covers the
     background behind the icons."""
     data = session.game_number_plate()
-    plate = list(zip(data[0::3], data[1::3], data[2::3]))
+    plate = rgb_pixels(data)
     return bool(plate) and sum(map(table_background, plate)) < len(plate) // 2
 
 
