@@ -484,8 +484,9 @@ void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
 }
 
 void CTolvaViewWidget::enterEvent(QEnterEvent* event) {
-  // A pointer that comes in and stays where it came in sends no move.
-  if (AcceptsInput() && view_.Dragging == DragKind::None)
+  // A pointer that comes in and stays where it came in sends no move. (On
+  // the map the pointer is the map's: MapViewport.)
+  if (AcceptsInput() && !view_.MapShown && view_.Dragging == DragKind::None)
     PointerOver(event->position().toPoint(), event->globalPosition().toPoint());
   QWidget::enterEvent(event);
 }

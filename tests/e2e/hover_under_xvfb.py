@@ -9,7 +9,8 @@ then on the meld row beside the river that the profile's tip covered: the
 meld row's own, short tip must come, where the old tip kept it away before.
 Then it rests on the stock (its tip), leaves the window for a moment and comes
 straight back to the stock: the same tip must show again, where the old one
-went 300 ms after the pointer had left and stayed away. Screenshots of the
+went 300 ms after the pointer had left and stayed away. On the world map no
+tip comes, also when the pointer comes back into the window. Screenshots of the
 profile's tip and of the meld row's tip in its place go to --out.
 Exit status 0 on success, 1 on failure, 77 (skipped) when Xvfb or xdotool is
 missing.
@@ -114,6 +115,19 @@ def run(args, desktop, env, profile):
         tips.rest(STOCK, 1.5)
         check(any((t["w"], t["h"]) == (stock_tip["w"], stock_tip["h"]) for t in tips.shown()),
               "back from outside the window, the stock's tip shows again")
+
+        # On the world map there is no hover help, also for a pointer coming in.
+        session.focus_main()
+        desktop.key("F2")
+        time.sleep(0.4)
+        desktop.key("w")
+        time.sleep(0.8)
+        desktop.run("xdotool", "mousemove", str(g["x"] + g["w"] + 40), str(g["y"] + 440))
+        time.sleep(0.3)
+        tips.rest(MELD_ROW_RIGHT_OF_RIVER, 1.5)
+        check(not tips.shown(), "on the map a pointer coming into the window gets no tip")
+        session.focus_main()
+        desktop.key("Escape")
 
         session.end_program("the program ends normally")
     except Failure:
