@@ -4,7 +4,8 @@
 //
 // The 22 operations are listed in their fixed slot order. Refusals are results
 // (0, 99, -1), never errors; a seat number outside 0 to 4 is refused the same
-// way, and the table is left as it was. Their algorithms live in one file per topic:
+// way, and the table is left as it was. Their algorithms live in one file per
+// topic:
 //   Hands.cpp       InsertIntoHand, RemoveFromHand, CountSelected, HandPoints
 //   Winning.cpp     IsWinningHand, IsReachHand, CountForCall, ChooseCall,
 //                   ComputerCall, HumanCall, JudgeTolva

@@ -64,7 +64,8 @@ TEST_F(HoverTipTest, ClearingForgetsTheTextAndAnEmptyTextShowsNothing) {
 
 TEST_F(HoverTipTest, NearTheScreensEdgesTheTipStaysOnTheScreen) {
   const QRect screen = table.screen()->geometry();
-  const QString profile = QStringLiteral("アンティオコスの子、セレウコス\n【B.C.358-280】\n大王の東征に従い、近衛の歩兵隊を率いた。");
+  const QString profile = QStringLiteral(
+      "アンティオコスの子、セレウコス\n【B.C.358-280】\n大王の東征に従い、近衛の歩兵隊を率いた。");
   const QPoint corner = screen.bottomRight() - QPoint(3, 3);
   tip.PointerAt(corner, profile);
   const QRect shown = tip.ShownGeometry();

@@ -15,26 +15,27 @@ namespace tolva {
 namespace {
 
 // The void operations answer nothing; for them only the table is checked.
+using Result = std::optional<int>;
 struct SeatOperation {
   const char* name;
-  std::function<std::optional<int>(CThink&, int seat)> call;
-  std::optional<int> refusal;
+  std::function<Result(CThink&, int seat)> call;
+  Result refusal;
 };
 
 const SeatOperation kOperations[] = {
-    {"PlanStrategy", [](CThink& c, int s) -> std::optional<int> { c.PlanStrategy(s); return std::nullopt; }, std::nullopt},
-    {"JudgeTolva", [](CThink& c, int s) -> std::optional<int> { return c.JudgeTolva(s); }, 0},
-    {"PaymentMultiplier", [](CThink& c, int s) -> std::optional<int> { return c.PaymentMultiplier(s); }, 0},
-    {"ChooseCall", [](CThink& c, int s) -> std::optional<int> { return c.ChooseCall(s); }, kNoCall},
-    {"HandPoints", [](CThink& c, int s) -> std::optional<int> { return c.HandPoints(s); }, 0},
-    {"CountForCall", [](CThink& c, int s) -> std::optional<int> { return c.CountForCall(s, 5); }, 0},
-    {"IsReachHand", [](CThink& c, int s) -> std::optional<int> { return c.IsReachHand(s); }, 0},
-    {"IsWinningHand", [](CThink& c, int s) -> std::optional<int> { return c.IsWinningHand(s); }, 0},
-    {"ChooseReachDiscard", [](CThink& c, int s) -> std::optional<int> { return c.ChooseReachDiscard(s); }, -1},
-    {"ComputerCall Pon", [](CThink& c, int s) -> std::optional<int> { return c.ComputerCall(s, 1); }, 0},
-    {"ComputerCall Kan", [](CThink& c, int s) -> std::optional<int> { return c.ComputerCall(s, 0); }, 0},
-    {"RemoveFromHand", [](CThink& c, int s) -> std::optional<int> { c.RemoveFromHand(s, 0); return std::nullopt; }, std::nullopt},
-    {"InsertIntoHand", [](CThink& c, int s) -> std::optional<int> { c.InsertIntoHand(s, 5); return std::nullopt; }, std::nullopt},
+    {"PlanStrategy", [](CThink& c, int s) -> Result { c.PlanStrategy(s); return {}; }, {}},
+    {"JudgeTolva", [](CThink& c, int s) -> Result { return c.JudgeTolva(s); }, 0},
+    {"PaymentMultiplier", [](CThink& c, int s) -> Result { return c.PaymentMultiplier(s); }, 0},
+    {"ChooseCall", [](CThink& c, int s) -> Result { return c.ChooseCall(s); }, kNoCall},
+    {"HandPoints", [](CThink& c, int s) -> Result { return c.HandPoints(s); }, 0},
+    {"CountForCall", [](CThink& c, int s) -> Result { return c.CountForCall(s, 5); }, 0},
+    {"IsReachHand", [](CThink& c, int s) -> Result { return c.IsReachHand(s); }, 0},
+    {"IsWinningHand", [](CThink& c, int s) -> Result { return c.IsWinningHand(s); }, 0},
+    {"ChooseReachDiscard", [](CThink& c, int s) -> Result { return c.ChooseReachDiscard(s); }, -1},
+    {"ComputerCall Pon", [](CThink& c, int s) -> Result { return c.ComputerCall(s, 1); }, 0},
+    {"ComputerCall Kan", [](CThink& c, int s) -> Result { return c.ComputerCall(s, 0); }, 0},
+    {"RemoveFromHand", [](CThink& c, int s) -> Result { c.RemoveFromHand(s, 0); return {}; }, {}},
+    {"InsertIntoHand", [](CThink& c, int s) -> Result { c.InsertIntoHand(s, 5); return {}; }, {}},
 };
 
 TEST(SeatRange, EveryOperationRefusesASeatOffTheTableAndChangesNothing) {
