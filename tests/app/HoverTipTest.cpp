@@ -2,11 +2,9 @@
 // part without one it keeps its text, and a shown tip stays; a tip that has
 // gone (a press, the pointer leaving the window) is not popped up again with
 // the old text over a part it does not describe, but comes back at once over
-// a part it does describe, the same text included; it stays on the screen.
+// a part it does describe, the same text included.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -60,22 +58,6 @@ TEST_F(HoverTipTest, ClearingForgetsTheTextAndAnEmptyTextShowsNothing) {
   EXPECT_TRUE(tip.Text().isEmpty());
   tip.PointerAt(At(300, 250), QString());
   EXPECT_FALSE(tip.Shown());
-}
-
-TEST_F(HoverTipTest, NearTheScreensEdgesTheTipStaysOnTheScreen) {
-  const QRect screen = table.screen()->geometry();
-  const QString profile = QStringLiteral(
-      "アンティオコスの子、セレウコス\n【B.C.358-280】\n大王の東征に従い、近衛の歩兵隊を率いた。");
-  const QPoint corner = screen.bottomRight() - QPoint(3, 3);
-  tip.PointerAt(corner, profile);
-  const QRect shown = tip.ShownGeometry();
-  ASSERT_FALSE(shown.isEmpty());
-  EXPECT_TRUE(screen.contains(shown)) << "tip at " << shown.x() << ", " << shown.y();
-  EXPECT_LT(shown.right(), corner.x()) << "left of the pointer";
-  EXPECT_LT(shown.bottom(), corner.y()) << "above the pointer";
-  tip.Clear();
-  tip.PointerAt(screen.topLeft() + QPoint(10, 10), profile);
-  EXPECT_GT(tip.ShownGeometry().top(), screen.top() + 10) << "below the pointer";
 }
 
 }  // namespace

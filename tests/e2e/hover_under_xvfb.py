@@ -2,18 +2,14 @@
 """Hover help in the real program under Xvfb: every rest of the pointer over a
 part of the table that has help shows that part's tip.
 
-The player waits for his own turn (the game then waits for him, so no
-question comes between the looks). The pointer rests on セレウコス's name
-plate (his profile: a tall tip), then on the empty table (the tip stays),
-then on the meld row beside the river that the profile's tip covered: the
-meld row's own, short tip must come, where the old tip kept it away before.
-Then it rests on the stock (its tip), leaves the window for a moment and comes
-straight back to the stock: the same tip must show again, where the old one
-went 300 ms after the pointer had left and stayed away. On the world map no
-tip comes, also when the pointer comes back into the window. Screenshots of the
-profile's tip and of the meld row's tip in its place go to --out.
-Exit status 0 on success, 1 on failure, 77 (skipped) when Xvfb or xdotool is
-missing.
+On the king's turn (the game waits for him, so no question comes between the
+looks) the pointer rests on セレウコス's name plate (a tall profile tip), on
+the empty table (the tip stays), then on the meld row that the profile's tip
+covers: the meld row's short tip comes. It rests on the stock, leaves the
+window for a moment and comes straight back: the stock's tip shows again. On
+the world map a pointer coming back into the window gets no tip. Screenshots
+of the profile's tip and of the meld row's tip go to --out. Exit status 0 on
+success, 1 on failure, 77 (skipped) when Xvfb or xdotool is missing.
 """
 
 import os
