@@ -342,11 +342,14 @@ class Session:
         self.clicks += 1
         if round_number % 3 == 0:
             # Drag the stock's top card into the hand at angle 23: the stock's
-            # projected place and the first card of a seven-card hand.
+            # projected place and the first card of a seven-card hand. (A
+            # draw by F7 after it would be refused with a reminder, whose box
+            # would take the Up.)
             self.desktop.drag(self.at(525, 456), self.at(416, 690))
             self.drags += 1
-        self.desktop.key("F7")
-        time.sleep(0.05)
+        else:
+            self.desktop.key("F7")
+            time.sleep(0.05)
         self.desktop.key("Up")
         self.turn_keys += 1
 
