@@ -128,6 +128,7 @@ MenuItems HelpMenu() {
   return {
       MenuItem::Command("トルヴァゲームのルール(&R)", kCmdHelpRules),
       MenuItem::Command("トルヴァゲームの操作方法(&S)", kCmdHelpControls),
+      MenuItem::Command("戦績(&C)\tF12", kCmdChronicle),
       MenuItem::Separator(),
       MenuItem::Command("バージョン情報 (&A)", kCmdAbout),
   };

@@ -18,6 +18,12 @@ namespace tolva {
 // so a folder named "W…" would otherwise start a peek instance by accident.
 bool HasPeekSwitch(const QStringList& arguments);
 
+// `TolvaGame --chronicle FILE` shows the chronicle window alone on FILE (a
+// chronicle the simulator wrote, or a copy). The file named, empty without
+// the switch; `bad` is set when the switch has no file after it.
+QString ChronicleFileArgument(const QStringList& arguments, bool& bad);
+inline constexpr char kChronicleSwitch[] = "--chronicle";
+
 // Cunning mode needs a full-colour display. Windows reports 32 bits per pixel
 // for true colour where X11 reports 24 (the same pixels without the unused
 // byte), so 24 bits or more count as full colour here.
