@@ -70,6 +70,11 @@ constexpr QSize kSmallestSize(520, 400);
 
 enum SeatColumn { kName, kWins, kTolva, kReach, kCalls, kSeatColumns };
 
+constexpr int kRowPadding = 8;  // pixels above and below a line of the lists
+constexpr int kColumnGap = 20;
+
+int RowHeight(const QWidget& list) { return list.fontMetrics().height() + kRowPadding; }
+
 QString RateText(const SuccessRate& rate) {
   const auto share = rate.Share();
   if (!share) return QtText(text::kNoRate);
@@ -134,7 +139,7 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   seats_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   seats_->horizontalHeader()->setSectionResizeMode(kName, QHeaderView::ResizeToContents);
   seats_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  seats_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  seats_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   best_ = ValueLabel(overview);
   worst_ = ValueLabel(overview);
   longestWins_ = ValueLabel(overview);
@@ -153,10 +158,13 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   form->addRow(QtText(text::kLongestWinsLabel), longestWins_);
   form->addRow(QtText(text::kLongestLossesLabel), longestLosses_);
   form->addRow(QtText(text::kCurrentStreakLabel), streak_);
+  // The purse's course below the figures, where a glance finds it; its own
+  // page shows it large.
+  glance_ = new ChartView(overview);
   auto* overviewLayout = new QVBoxLayout(overview);
   overviewLayout->addWidget(seats_);
   overviewLayout->addLayout(form);
-  overviewLayout->addStretch(1);
+  overviewLayout->addWidget(glance_, 1);
 
   purse_ = new ChartView(this);
   auto* wins = new QWidget(this);
@@ -286,6 +294,13 @@ void ChronicleWindow::FillOverview() {
       seats_->setItem(seat, column, item);
     }
   }
+  // Exactly as tall as its rows: the room below is the chart's.
+  int height = seats_->horizontalHeader()->sizeHint().height() + 2 * seats_->frameWidth();
+  for (int row = 0; row < seats_->rowCount(); ++row) {
+    seats_->setRowHeight(row, RowHeight(*seats_));
+    height += seats_->rowHeight(row);
+  }
+  seats_->setFixedHeight(height);
   auto gameText = [&](const std::optional<KingsGame>& game) {
     if (!game) return QtText(text::kNoGame);
     const GameRow& row = data_.games[game->game];
@@ -307,6 +322,7 @@ void ChronicleWindow::FillOverview() {
 void ChronicleWindow::FillCharts() {
   LineChart purse = PurseChart(data_, figures_);
   if (!readError_.isEmpty()) purse.emptyText = QtText(text::kReadFailed).arg(readError_);
+  glance_->Show(purse);
   purse_->Show(std::move(purse));
   bySeat_->Show(WinsBySeatChart(figures_));
   byKind_->Show(ResultsChart(figures_));
@@ -321,13 +337,17 @@ void ChronicleWindow::FillCities() {
     item->setText(1, QtText(conquest.cityName));
     item->setText(2, DateTimeText(conquest.conquered));
     item->setText(3, CampaignNumberText(conquest.campaign));
+    item->setSizeHint(0, QSize(0, RowHeight(*cities_)));
   }
   if (data_.conquests.empty()) {
     auto* item = new QTreeWidgetItem(cities_);
     item->setText(1, QtText(text::kNoCities));
     item->setFlags(Qt::NoItemFlags);
   }
-  for (int column = 0; column < cities_->columnCount(); ++column) cities_->resizeColumnToContents(column);
+  for (int column = 0; column < cities_->columnCount(); ++column) {
+    cities_->resizeColumnToContents(column);
+    cities_->setColumnWidth(column, cities_->columnWidth(column) + kColumnGap);
+  }
 }
 
 bool ChronicleWindow::ExportTo(const QString& file) {

@@ -84,6 +84,7 @@ class ChronicleWindow : public QDialog {
   QLabel* longestWins_ = nullptr;
   QLabel* longestLosses_ = nullptr;
   QLabel* streak_ = nullptr;
+  ChartView* glance_ = nullptr;  // the purse on the overview
   ChartView* purse_ = nullptr;
   ChartView* bySeat_ = nullptr;
   ChartView* byKind_ = nullptr;

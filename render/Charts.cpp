@@ -175,9 +175,10 @@ void PaintLineChart(QPainter& painter, const QRectF& area, const LineChart& char
   for (const double tick : NiceTicks(xLow, xHigh, xCount)) {
     if (tick != std::floor(tick)) continue;
     const QString label = Number(tick);
-    const double width = metrics.horizontalAdvance(label);
-    painter.drawText(QRectF(X(tick) - width / 2 - 2, plot.bottom() + 3, width + 4, tickHeight),
-                     Qt::AlignCenter, label);
+    const double width = metrics.horizontalAdvance(label) + 4;
+    // The last label keeps inside the chart rather than lose its last digit.
+    const double left = std::min(X(tick) - width / 2, rest.right() - width);
+    painter.drawText(QRectF(left, plot.bottom() + 3, width, tickHeight), Qt::AlignCenter, label);
   }
   if (!chart.xAxisTitle.isEmpty())
     painter.drawText(QRectF(plot.left(), plot.bottom() + tickHeight * 1.3, plot.width(), tickHeight),
@@ -186,12 +187,15 @@ void PaintLineChart(QPainter& painter, const QRectF& area, const LineChart& char
   painter.setPen(QPen(kSeparatorColour, 1, Qt::DashLine));
   for (const double x : chart.separators) painter.drawLine(QPointF(X(x), plot.top()), QPointF(X(x), plot.bottom()));
 
-  // The marks, and the names that find room.
+  // The marks, paler the closer they stand, and the names that find room.
   painter.setFont(small);
+  QColor markColour = kMarkColour;
+  const double spacing = plot.width() / std::max<std::size_t>(1, chart.marks.size());
+  markColour.setAlpha(static_cast<int>(std::clamp(spacing * 12, 60.0, 170.0)));
   std::array<double, 2> rowEnd{-1e9, -1e9};
   for (const ChartMark& mark : chart.marks) {
     const double x = X(mark.x);
-    painter.setPen(QPen(kMarkColour, 1));
+    painter.setPen(QPen(markColour, 1));
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     const double width = smallMetrics.horizontalAdvance(mark.label);
     const double left = std::clamp(x - width / 2, plot.left() - labelWidth, area.right() - kMargin - width);
