@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include "res/ChronicleTexts.h"
+
 namespace tolva {
 
 namespace {
@@ -179,7 +181,14 @@ class Reader {
 
 ChronicleReading ReadChronicle(const QString& path, const QString& campaignKey) {
   ChronicleReading reading;
-  if (!QFileInfo::exists(path)) return reading;
+  const QFileInfo file(path);
+  if (!file.exists()) return reading;
+  if (!file.isFile()) {
+    reading.ok = false;
+    const std::string_view text = chronicle_text::kNotAFile;
+    reading.error = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).arg(path);
+    return reading;
+  }
   Reader reader(path);
   reading.ok = reader.Read(campaignKey, reading.data);
   reading.error = reader.Error();

@@ -17,7 +17,8 @@ struct ChronicleReading {
 
 // Every campaign, and the games and conquests of the campaign `campaignKey`
 // (of all campaigns when it is empty). A file that does not exist yet is an
-// empty chronicle.
+// empty chronicle; a folder or a pipe in its place is never opened (a pipe
+// would hold the window until something wrote to it).
 ChronicleReading ReadChronicle(const QString& path, const QString& campaignKey = {});
 
 }  // namespace tolva

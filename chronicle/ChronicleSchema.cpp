@@ -64,16 +64,15 @@ std::span<const std::string_view> ChronicleSchemaStep(int version) {
 QSqlError UpgradeChronicleSchema(QSqlDatabase& db, int from, int to) {
   if (!db.transaction()) return db.lastError();
   QSqlQuery query(db);
-  auto run = [&](const QString& statement) { return query.exec(statement); };
   bool ok = true;
   for (int version = from + 1; ok && version <= to; ++version) {
     for (const std::string_view statement : ChronicleSchemaStep(version)) {
-      ok = run(QString::fromUtf8(statement.data(), static_cast<qsizetype>(statement.size())));
+      ok = query.exec(QString::fromUtf8(statement.data(), static_cast<qsizetype>(statement.size())));
       if (!ok) break;
     }
   }
   // user_version takes no bound value; `to` is our own number.
-  if (ok) ok = run(QStringLiteral("PRAGMA user_version = %1").arg(to));
+  if (ok) ok = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(to));
   if (!ok) {
     const QSqlError error = query.lastError();
     db.rollback();

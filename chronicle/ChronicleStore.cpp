@@ -159,7 +159,7 @@ ChronicleProblem ChronicleStore::OpenOnce() {
   const Fault fault = Connect();
   if (fault == Fault::None) return ChronicleProblem::None;
   Close();
-  return fault == Fault::Newer ? ChronicleProblem::Newer : ProblemOf(fault);
+  return ProblemOf(fault);
 }
 
 Fault ChronicleStore::Connect() {

@@ -186,11 +186,7 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   pages_->addTab(overview, QtText(text::kOverviewTab));
   pages_->addTab(purse_, QtText(text::kPurseTab));
   pages_->addTab(wins, QtText(text::kWinsTab));
-  pages_->addTab(cities_, QtText(text::kCitiesTab));
-  // Alt+1 … Alt+4 choose the pages by their mnemonics; the charts take the
-  // focus with them so that Ctrl+Tab goes on from there.
-  purse_->setFocusPolicy(Qt::StrongFocus);
-  bySeat_->setFocusPolicy(Qt::StrongFocus);
+  pages_->addTab(cities_, QtText(text::kCitiesTab));  // Alt+1 … Alt+4 by their mnemonics
 
   auto* close = new QPushButton(QtText(text::kCloseButton), this);
   close->setDefault(true);

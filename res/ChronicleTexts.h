@@ -8,6 +8,9 @@
 
 namespace tolva::chronicle_text {
 
+// --- the help menu's item (with its key hint after the tab) ----------------------------
+inline constexpr std::string_view kHelpMenuItem = "戦績(&C)\tF12";
+
 // --- the window ---------------------------------------------------------------------
 inline constexpr std::string_view kTitle = "戦績";
 inline constexpr std::string_view kCampaignLabel = "遠征(&A):";
@@ -24,6 +27,7 @@ inline constexpr std::string_view kWinsTab = "勝ち数(&3)";
 inline constexpr std::string_view kCitiesTab = "征服した都市(&4)";
 inline constexpr std::string_view kNoGames = "まだ記録された対局はありません";
 inline constexpr std::string_view kReadFailed = "戦績を読み込めませんでした:\n%1";
+inline constexpr std::string_view kNotAFile = "ファイルではありません: %1";
 
 // --- the overview -------------------------------------------------------------------
 inline constexpr std::string_view kGamesLabel = "対局数";
@@ -102,10 +106,10 @@ inline constexpr std::string_view kSetAsideMessage =
     "戦績のファイルが壊れていたため、次の名前で残し、新しい戦績を始めました:\n%1";
 inline constexpr std::string_view kLockedMessage =
     "戦績のファイルを他のプログラムが使用中のため、今は記録できません。\n"
-    "使用が終わり次第、まとめて記録します。ゲームはそのまま続けられます。";
+    "使用が終わると、次の対局のときにまとめて記録します。ゲームはそのまま続けられます。";
 inline constexpr std::string_view kDiskFullMessage =
     "ディスクがいっぱいのため、戦績を記録できません。\n"
-    "空きができ次第、まとめて記録します。ゲームはそのまま続けられます。";
+    "空きができると、次の対局のときにまとめて記録します。ゲームはそのまま続けられます。";
 inline constexpr std::string_view kReadOnlyMessage =
     "戦績のファイルに書き込めないため、戦績を記録できません:\n%1\nゲームはそのまま続けられます。";
 inline constexpr std::string_view kUnavailableMessage =

@@ -53,6 +53,9 @@ void CTolvaView::StartUpStep() {
   Settings settings = StoredSettings();
   if (settings.Purse(kHumanSeat) > 0) {
     SetCourseTitle(false);  // the campaign goes on
+    // One older than the chronicle gets its key now rather than during a
+    // settlement, whose writes belong together.
+    ChronicleKey();
   } else if (!ChooseCourse()) {
     return;
   }

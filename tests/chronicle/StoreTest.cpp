@@ -246,7 +246,8 @@ TEST_F(ChronicleStoreTest, ANewerChronicleIsLeftUntouchedAndNoFileMeansNoChronic
   testing::Write(folder.File("plain"), "x");
   EXPECT_EQ(ChronicleStore(folder.File("plain") + QStringLiteral("/chronicle.sqlite")).Open(),
             ChronicleProblem::Unavailable);
-  EXPECT_TRUE(ReadChronicle(folder.File("none.sqlite")).data.games.empty());
+  EXPECT_TRUE(ReadChronicle(folder.File("none.sqlite")).ok) << "no file yet: an empty chronicle";
+  EXPECT_FALSE(ReadChronicle(folderInstead).ok) << "a folder is never opened";
 }
 
 }  // namespace

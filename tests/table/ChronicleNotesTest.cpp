@@ -130,6 +130,17 @@ TEST_F(ChronicleCampaign, TheConqueredCityIsRecordedWhenItsLegEnds) {
             (std::vector<CityConquered>{{"march", 2, "セストス"}}));
 }
 
+TEST_F(ChronicleCampaign, ACampaignOlderThanTheChronicleGetsItsKeyAtStartUpAndKeepsIt) {
+  StartUp(0);
+  const std::string key = settings.ChronicleCampaign();
+  EXPECT_EQ(key.size(), 16u);
+  EXPECT_TRUE(host.chronicle.empty()) << "it began before: no start to record";
+  TenthGameEnds();
+  ASSERT_TRUE(WalkLeg());
+  ASSERT_EQ(EntriesOf<CityConquered>(host).size(), 1u);
+  EXPECT_EQ(EntriesOf<CityConquered>(host)[0].campaign, key);
+}
+
 TEST_F(ChronicleCampaign, AResetEndsTheCampaignAndTheNextCourseBeginsAnotherWithItsPurses) {
   settings.SetChronicleCampaign("old");
   StartUp(2);
