@@ -82,13 +82,5 @@ TEST(Charts, BothChartsArePaintedAtTheDevicesOwnResolution) {
   }
 }
 
-TEST(Charts, AChartWithoutValuesSaysSo) {
-  LineChart empty;
-  empty.emptyText = QStringLiteral("まだ記録された対局はありません");
-  const QImage blank = Painted(1, [](QPainter&, const QRectF&) {});
-  const QImage told = Painted(1, [&](QPainter& p, const QRectF& r) { PaintLineChart(p, r, empty); });
-  EXPECT_NE(told, blank);
-}
-
 }  // namespace
 }  // namespace tolva
