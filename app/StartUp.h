@@ -1,5 +1,5 @@
 // The pieces of the program's start-up that can be told apart from the
-// running application: the peek switch on the command line, the cunning-mode
+// running application: the peek and chronicle switches on the command line, the cunning-mode
 // flag from the display depth, the picture library beside the executable, and
 // Qt's own Japanese translation and the Japanese font.
 #pragma once
