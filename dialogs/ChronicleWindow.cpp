@@ -19,7 +19,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "chronicle/ChronicleRead.h"
 #include "dialogs/ChronicleCharts.h"
 #include "dialogs/ChronicleCsv.h"
 #include "dialogs/ChronicleText.h"
@@ -225,25 +224,20 @@ void ChronicleWindow::Reload() {
   }
   const QString current = currentCampaign_ ? currentCampaign_() : QString();
   ChronicleReading reading = ReadChronicle(path_, current);
+  const auto& campaigns = reading.data.campaigns;
+  const bool known = std::any_of(campaigns.begin(), campaigns.end(), [&](const CampaignRow& c) {
+    return QString::fromStdString(c.key) == current;
+  });
+  if (!reading.ok || known || campaigns.empty()) return Show(std::move(reading), current);
   // No game of the campaign under way yet (or none under way): the latest
   // campaign the chronicle knows.
-  const auto& campaigns = reading.data.campaigns;
-  const bool known = std::any_of(campaigns.begin(), campaigns.end(),
-                                 [&](const CampaignRow& c) { return QString::fromStdString(c.key) == current; });
-  if (reading.ok && !known && !campaigns.empty())
-    reading = ReadChronicle(path_, QString::fromStdString(campaigns.back().key));
-  data_ = std::move(reading.data);
-  readError_ = reading.ok ? QString() : reading.error;
-  const QString shown = data_.campaigns.empty() ? QString()
-                        : known                  ? current
-                                                 : QString::fromStdString(data_.campaigns.back().key);
-  BuildCampaignChoice();
-  campaigns_->setCurrentIndex(std::max(0, campaigns_->findData(shown)));
-  Fill();
+  const QString latest = QString::fromStdString(campaigns.back().key);
+  Show(ReadChronicle(path_, latest), latest);
 }
 
-void ChronicleWindow::ShowCampaign(const QString& key) {
-  ChronicleReading reading = ReadChronicle(path_, key);
+void ChronicleWindow::ShowCampaign(const QString& key) { Show(ReadChronicle(path_, key), key); }
+
+void ChronicleWindow::Show(ChronicleReading reading, const QString& key) {
   data_ = std::move(reading.data);
   readError_ = reading.ok ? QString() : reading.error;
   BuildCampaignChoice();

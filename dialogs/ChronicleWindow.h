@@ -20,6 +20,7 @@
 
 #include "chronicle/ChronicleData.h"
 #include "chronicle/ChronicleFigures.h"
+#include "chronicle/ChronicleRead.h"
 
 class QComboBox;
 class QLabel;
@@ -61,6 +62,8 @@ class ChronicleWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // What was read for campaign `key` (empty: all), shown.
+  void Show(ChronicleReading reading, const QString& key);
   void BuildCampaignChoice();
   void Fill();
   void FillOverview();
