@@ -64,6 +64,7 @@ enum class CampaignEnding {
   PurseUsedUp = 1,    // the king could not pay the salaries at a city's start
   MapReset = 2,       // "世界地図の初期化"
   RouteComplete = 3,  // the hundredth leg was walked
+  Abandoned = 4,      // a new course was chosen while it was under way (its purse emptied by hand)
 };
 
 struct CampaignEnded {

@@ -36,6 +36,7 @@ std::string CTolvaView::ChronicleKey() {
 }
 
 void CTolvaView::BeginChronicleCampaign() {
+  EndChronicleCampaign(CampaignEnding::Abandoned);  // one left under way ends here
   Settings settings = StoredSettings();
   const std::string key = NewCampaignKey();
   settings.SetChronicleCampaign(key);
