@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
 #include <optional>
 
 #include "app/CMainFrame.h"
@@ -12,6 +13,8 @@
 #include "app/ProgramStyle.h"
 #include "app/QtSettingsStore.h"
 #include "app/StartUp.h"
+#include "dialogs/ChronicleWindow.h"
+#include "res/ChronicleTexts.h"
 #include "res/StringTable.h"
 #include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
@@ -42,11 +45,30 @@ CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
 }
 
 CTolvaApp::~CTolvaApp() {
+  chronicle_.reset();
   frame_.reset();  // the window and the game before the store they write to
   store_.reset();
 }
 
+bool CTolvaApp::ShowChronicleAlone(const QString& file) {
+  store_ = std::make_unique<QtSettingsStore>();
+  chronicle_ = std::make_unique<ChronicleWindow>(
+      file, [this] { return QString::fromStdString(Settings(*store_).ChronicleCampaign()); });
+  connect(chronicle_.get(), &QDialog::finished, this, &QCoreApplication::quit, Qt::QueuedConnection);
+  chronicle_->show();
+  return true;
+}
+
 bool CTolvaApp::InitInstance() {
+  // Before the peek switch: a path may well hold "/W".
+  bool badChronicle = false;
+  const QString chronicleFile = ChronicleFileArgument(arguments(), badChronicle);
+  if (badChronicle) {
+    std::fwrite(chronicle_text::kViewerUsage.data(), 1, chronicle_text::kViewerUsage.size(), stderr);
+    return false;
+  }
+  if (!chronicleFile.isEmpty()) return ShowChronicleAlone(chronicleFile);
+
   // A current system; cunning mode wants a full-colour display.
   ModernSystem = 1;
   const QScreen* screen = primaryScreen();

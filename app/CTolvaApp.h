@@ -13,6 +13,7 @@
 namespace tolva {
 
 class CMainFrame;
+class ChronicleWindow;
 class QtSettingsStore;
 
 class CTolvaApp : public QApplication, public AppState {
@@ -21,14 +22,18 @@ class CTolvaApp : public QApplication, public AppState {
   ~CTolvaApp() override;
 
   // The start-up sequence; false ends the process before any window is shown
-  // (the picture library is missing).
+  // (the picture library is missing, or the command line is wrong).
   bool InitInstance();
 
   CMainFrame* MainFrame() const { return frame_.get(); }
 
  private:
+  // The chronicle window alone (--chronicle FILE): no game is started.
+  bool ShowChronicleAlone(const QString& file);
+
   std::unique_ptr<QtSettingsStore> store_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<ChronicleWindow> chronicle_;
 };
 
 }  // namespace tolva

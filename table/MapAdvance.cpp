@@ -96,6 +96,7 @@ void CTolvaView::LegEnds() {
     CityPoint = ToTablePoint(*city);
     CentreOnCity();
     settings.SetConqCity(conquered + 1);
+    RecordConquest(conquered + 1);
   }
   route_.reset();
   SetFlowTimer(kTimerNextCity, kNextCityPauseMs);
@@ -118,6 +119,7 @@ void CTolvaView::CompleteCampaign() {
   // An empty purse: the next run begins with the course selection.
   settings.ClearPurse(kHumanSeat);
   settings.SetConqCity(0);
+  EndChronicleCampaign(CampaignEnding::RouteComplete);
   Inform(kMsgCampaignComplete);
   // A running peek window closes with the program.
   ClosePeekWindow(settings);

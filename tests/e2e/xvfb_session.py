@@ -436,8 +436,8 @@ def failure_shot(args, desktop, session, name, whole_screen=False):
 def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import"),
                    screen=(1280, 1024)):
     """Parses --program and --out, then calls body(args, desktop, env, profile)
-    with the program's own settings, temporary and runtime folders on a fresh
-    display. Returns the exit status."""
+    with the program's own settings, data (the chronicle), temporary and
+    runtime folders on a fresh display. Returns the exit status."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
     parser.add_argument("--out", required=True)
@@ -455,14 +455,16 @@ def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import")
     display = Xvfb(*screen)
     with tempfile.TemporaryDirectory(prefix=prefix) as scratch:
         config_home = os.path.join(scratch, "config")
+        data_home = os.path.join(scratch, "data")
         temp = os.path.join(scratch, "tmp")
         runtime = os.path.join(scratch, "runtime")
-        for folder in (config_home, temp, runtime):
+        for folder in (config_home, data_home, temp, runtime):
             os.makedirs(folder, mode=0o700)
         try:
             display.start()
             env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+                       XDG_DATA_HOME=data_home, TMPDIR=temp, XDG_RUNTIME_DIR=runtime,
+                       QT_QPA_PLATFORM="xcb")
             env.pop("WAYLAND_DISPLAY", None)
             body(args, Desktop(display.display), env, Profile(config_home))
         except Failure as failure:
