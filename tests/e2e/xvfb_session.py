@@ -6,12 +6,13 @@ hands and eyes, the settings file the program keeps (QSettings' INI format),
 the program's process with its output in a file, and the moves a player
 makes: answering message boxes, opening the start menu, playing a turn.
 `run_on_desktop` gives a test its scratch folders, its display and the
-program's environment, and turns a Failure into exit status 1 (77 when a
-tool is missing).
+program's environment (with a log of the message boxes the program shows),
+and turns a Failure into exit status 1 (77 when a tool is missing).
 """
 
 import argparse
 import configparser
+import json
 import os
 import re
 import shutil
@@ -22,6 +23,7 @@ import time
 SKIP = 77
 MAIN_TITLE = "トルヴァゲーム"
 BOX_TITLE = "TolvaGame"
+DISCARD_DUE = "もう札を取っています"  # a draw refused: a card is in, a discard comes next
 
 
 class Failure(Exception):
@@ -353,6 +355,16 @@ class Session:
         self.desktop.key("Up")
         self.turn_keys += 1
 
+    def last_message(self):
+        """The text of the last message box the program showed, from its
+        message log (TOLVA_MESSAGE_LOG); empty when there is none."""
+        try:
+            with open(self.program.env.get("TOLVA_MESSAGE_LOG", ""), encoding="utf-8") as f:
+                lines = [line for line in f if line.strip()]
+        except OSError:
+            return ""
+        return json.loads(lines[-1]).get("text", "") if lines else ""
+
     def play_until(self, condition, seconds, what):
         deadline = time.time() + seconds
         round_number = 0
@@ -362,6 +374,10 @@ class Session:
             if not self.program.alive():
                 raise Failure(f"the program ended while playing until {what}")
             if self.answer_boxes("y"):
+                # A draw refused after his call (its box took the Up): discard.
+                if self.last_message().startswith(DISCARD_DUE):
+                    self.focus_main()
+                    self.desktop.key("Up")
                 continue
             self.play_turn_attempt(round_number)
             round_number += 1
@@ -464,7 +480,8 @@ def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import")
             display.start()
             env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
                        XDG_DATA_HOME=data_home, TMPDIR=temp, XDG_RUNTIME_DIR=runtime,
-                       QT_QPA_PLATFORM="xcb")
+                       QT_QPA_PLATFORM="xcb",
+                       TOLVA_MESSAGE_LOG=os.path.join(scratch, "messages.jsonl"))
             env.pop("WAYLAND_DISPLAY", None)
             body(args, Desktop(display.display), env, Profile(config_home))
         except Failure as failure:
