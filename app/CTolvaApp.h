@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/GameLock.h"
 
 namespace tolva {
 
@@ -21,12 +22,18 @@ class CTolvaApp : public QApplication, public AppState {
   ~CTolvaApp() override;
 
   // The start-up sequence; false ends the process before any window is shown
-  // (the picture library is missing).
+  // (the picture library is missing, another game runs, or a peek window has
+  // no settings to follow).
   bool InitInstance();
 
   CMainFrame* MainFrame() const { return frame_.get(); }
 
  private:
+  void PlayWithoutTheFile();
+
+  // Nothing is read or written before this is held: a second copy ends
+  // without touching the first one's settings or its peek window.
+  GameLock lock_;
   std::unique_ptr<QtSettingsStore> store_;
   std::unique_ptr<CMainFrame> frame_;
 };
