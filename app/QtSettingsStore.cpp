@@ -113,8 +113,10 @@ void QtSettingsStore::Save() {
   const qint64 replacedMs = ModifiedMs(fileName_);
   settings_->sync();
   if (settings_->status() == QSettings::AccessError) {
-    // QSettings keeps the values and tries again at the next sync.
-    Tell(WriteFailureReason(fileName_, QFileInfo(fileName_).size() + 4096), kMsgSettingsNotSaved);
+    // QSettings keeps the values and tries again at the next sync. The file
+    // written anew needs about its old size, and a page more for what was set.
+    constexpr qint64 kPage = 4096;
+    Tell(WriteFailureReason(fileName_, QFileInfo(fileName_).size() + kPage), kMsgSettingsNotSaved);
     return;
   }
   KeepWritesApart(fileName_, replacedMs);

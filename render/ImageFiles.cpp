@@ -1,7 +1,6 @@
 #include "render/ImageFiles.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
