@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <array>
+#include <cstdio>
 #include <optional>
 
 #include "app/CMainFrame.h"
@@ -16,6 +17,8 @@
 #include "app/QtSettingsStore.h"
 #include "app/StartUp.h"
 #include "dialogs/COpenning.h"
+#include "dialogs/ChronicleWindow.h"
+#include "res/ChronicleTexts.h"
 #include "res/StringTable.h"
 #include "rules/Card.h"
 #include "table/PeekChannel.h"
@@ -49,11 +52,30 @@ CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
 CTolvaApp::~CTolvaApp() {
   // A write that fails now is not told: the program is going.
   if (store_) store_->TellProblemsTo({});
+  chronicle_.reset();
   frame_.reset();  // the window and the game before the store they write to
   store_.reset();
 }
 
+bool CTolvaApp::ShowChronicleAlone(const QString& file) {
+  store_ = std::make_unique<QtSettingsStore>();
+  chronicle_ = std::make_unique<ChronicleWindow>(
+      file, [this] { return QString::fromStdString(Settings(*store_).ChronicleCampaign()); });
+  connect(chronicle_.get(), &QDialog::finished, this, &QCoreApplication::quit, Qt::QueuedConnection);
+  chronicle_->show();
+  return true;
+}
+
 bool CTolvaApp::InitInstance() {
+  // Before the peek switch: a path may well hold "/W".
+  bool badChronicle = false;
+  const QString chronicleFile = ChronicleFileArgument(arguments(), badChronicle);
+  if (badChronicle) {
+    std::fwrite(chronicle_text::kViewerUsage.data(), 1, chronicle_text::kViewerUsage.size(), stderr);
+    return false;
+  }
+  if (!chronicleFile.isEmpty()) return ShowChronicleAlone(chronicleFile);
+
   // A current system; cunning mode wants a full-colour display.
   ModernSystem = 1;
   const QScreen* screen = primaryScreen();
@@ -97,8 +119,12 @@ bool CTolvaApp::InitInstance() {
   }
 
   frame_ = std::make_unique<CMainFrame>(*this, *store_, DesktopHeight());
-  // Without the file a peek window could not see the hands.
-  if (!store_->FileRead()) frame_->Host().Peek().Disable();
+  if (!store_->FileRead()) {
+    // Nothing of this run is kept: a peek window could not see the hands,
+    // and the chronicle would record a campaign that is nowhere else.
+    frame_->Host().Peek().Disable();
+    frame_->Host().DetachChronicle();
+  }
   if (PeekInstance) {
     frame_->PlaceAsPeekWindow();
     frame_->show();

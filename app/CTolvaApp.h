@@ -14,6 +14,7 @@
 namespace tolva {
 
 class CMainFrame;
+class ChronicleWindow;
 class QtSettingsStore;
 
 class CTolvaApp : public QApplication, public AppState {
@@ -22,13 +23,15 @@ class CTolvaApp : public QApplication, public AppState {
   ~CTolvaApp() override;
 
   // The start-up sequence; false ends the process before any window is shown
-  // (the picture library is missing, another game runs, or a peek window has
-  // no settings to follow).
+  // (the picture library is missing, the command line is wrong, another game
+  // runs, or a peek window has no settings to follow).
   bool InitInstance();
 
   CMainFrame* MainFrame() const { return frame_.get(); }
 
  private:
+  // The chronicle window alone (--chronicle FILE): no game is started.
+  bool ShowChronicleAlone(const QString& file);
   void PlayWithoutTheFile();
 
   // Nothing is read or written before this is held: a second copy ends
@@ -36,6 +39,7 @@ class CTolvaApp : public QApplication, public AppState {
   GameLock lock_;
   std::unique_ptr<QtSettingsStore> store_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<ChronicleWindow> chronicle_;
 };
 
 }  // namespace tolva

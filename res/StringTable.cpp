@@ -98,4 +98,13 @@ std::string_view StringText(int number) {
   return it == table.end() ? std::string_view{} : it->second;
 }
 
+std::string_view CourseName(int course) {
+  switch (course) {
+    case 2: return "中級";
+    case 3: return "上級";
+    case 4: return "プロ";
+    default: return "初級";
+  }
+}
+
 }  // namespace tolva

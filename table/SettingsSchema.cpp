@@ -38,8 +38,9 @@ namespace {
 // Kept as stored, because every value is harmless: TolvaRitu (any value other
 // than 1, 2, 3 declares always; the menu checks 中確率), OpenMode, Koukaon,
 // RuleRem, DspRem, AutoStart (used as on/off), Course (any value other than 2, 3,
-// 4 is the beginner course), CunningView, and Now (a seat outside 0 to 3 has no
-// hand text: CunHand reads it as empty). A value in range that the menu does not
+// 4 is the beginner course), CunningView, Now (a seat outside 0 to 3 has no
+// hand text: CunHand reads it as empty), and the chronicle's campaign key (any
+// text names a campaign; the database keeps it as a bound value). A value in range that the menu does not
 // offer, such as a width of 700, is kept: the menu checks 640 for it, and a
 // 700 × 525 window is a perfectly good window.
 //
@@ -109,6 +110,8 @@ constexpr std::array kSchema = {
     Text(Id::CunHand1, kSectionCun, kKeyCunHand[1], ""),
     Text(Id::CunHand2, kSectionCun, kKeyCunHand[2], ""),
     Text(Id::CunHand3, kSectionCun, kKeyCunHand[3], ""),
+
+    Text(Id::ChronicleCampaign, kSectionChronicle, kKeyChronicleCampaign, ""),
 };
 
 constexpr bool RowsFollowTheIds() {

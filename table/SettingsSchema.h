@@ -28,6 +28,7 @@ inline constexpr std::string_view kSectionSettei = "Settei";  // options of the 
 inline constexpr std::string_view kSectionLast = "Last";      // state of the last run
 inline constexpr std::string_view kSectionMap = "Map";        // campaign progress
 inline constexpr std::string_view kSectionCun = "Cun";        // channel to the peek window
+inline constexpr std::string_view kSectionChronicle = "Chronicle";  // the campaign's chronicle
 
 // --- keys --------------------------------------------------------------------------
 inline constexpr std::string_view kKeyManSpeed = "ManSpeed";
@@ -53,6 +54,7 @@ inline constexpr std::string_view kKeyConqCity = "ConqCity";
 inline constexpr std::string_view kKeyCunningView = "CunningView";
 inline constexpr std::string_view kKeyCunNow = "Now";
 inline constexpr std::string_view kKeyCunHand[] = {"0", "1", "2", "3"};  // per computer seat
+inline constexpr std::string_view kKeyChronicleCampaign = "Campaign";
 
 // --- the schema --------------------------------------------------------------------
 enum class SettingId : int {
@@ -61,6 +63,7 @@ enum class SettingId : int {
   Kakudo, MapOrgX, MapOrgY, Coin0, Coin1, Coin2, Coin3, Coin4, BackSet, CardWaku,
   ConqCity,
   CunningView, CunNow, CunHand0, CunHand1, CunHand2, CunHand3,
+  ChronicleCampaign,
   Count
 };
 
@@ -200,6 +203,11 @@ class Settings {
   // and write nothing.
   std::string CunHand(int seat) const;
   void SetCunHand(int seat, std::string_view text);
+
+  // The key of the campaign under way in the chronicle ("Chronicle"); empty
+  // between campaigns and for a campaign the chronicle has not seen yet.
+  std::string ChronicleCampaign() const { return ReadText(SettingId::ChronicleCampaign); }
+  void SetChronicleCampaign(std::string_view key) { WriteText(SettingId::ChronicleCampaign, key); }
 
   // By schema entry, for code that walks the schema. ReadInt applies the entry's
   // rule; the value must be of the matching type.

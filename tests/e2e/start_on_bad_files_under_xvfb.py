@@ -17,6 +17,11 @@ BackSet 1, and no help folder: the game starts without a word, builds the
 cache again, and the help command says 30186.
 Run 4, no card face sheet at all: 30052 after the file's name, and the program
 ends before it shows a window.
+Run 5, a chronicle of junk: the game says it set the file aside (the junk is
+kept under a dated name, a new chronicle begun) and plays. Another program
+then locks the new chronicle: the game says once that it cannot record now,
+plays on and saves the purses as ever; once the lock is gone the games kept
+waiting are recorded, in order, with the purses the settings hold.
 
 Exit status 0 on success, 1 on failure, 77 (skipped) when a tool is missing.
 """
@@ -25,17 +30,20 @@ import argparse
 import os
 import shutil
 import signal
+import sqlite3
 import struct
 import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (check, fresh_env, program_shows_game, run_each_on_desktop,  # noqa: E402
-                          run_program, wait_for)
+from xvfb_session import (Failure, Session, check, fresh_env, log,  # noqa: E402
+                          program_shows_game, run_each_on_desktop, run_program, wait_for)
 
 FILE_READ_FAILED = "ファイルの読み込みに失敗しました"                       # 30002
 LIBRARY_MISSING = "実行ファイルと同じ場所に上記のファイルが見つかりません"     # 30052
 HELP_FOLDER_MISSING = "実行ファイルと同じ場所にヘルプフォルダがありません"     # 30186
+CHRONICLE_SET_ASIDE = "戦績のファイルが壊れていたため"
+CHRONICLE_LOCKED = "戦績のファイルを他のプログラムが使用中"
 
 
 def copy_program(program, folder, sheet=None, help_folder=None):
@@ -187,6 +195,88 @@ def no_sheet(args, base_env, scratch):
     run_program(args, "nosheet", program_path, env, profile, body)
 
 
+def play_quick_games(session, done, seconds, what):
+    """Games ended quickly: the player declares Tolva on his turn (F10), draws
+    and discards when he cannot; every box is answered Yes."""
+    deadline = time.time() + seconds
+    while not done():
+        if time.time() > deadline:
+            raise Failure(f"timed out playing until {what}")
+        if not session.program.alive():
+            raise Failure(f"the program ended while playing until {what}")
+        if session.desktop.message_boxes():
+            Session.answer_boxes(session, "y")
+            continue
+        session.focus_main()
+        session.desktop.click(*session.at(1150, 870))  # ends a dissolve
+        for key in ("F10", "F7", "Up"):
+            session.desktop.key(key)
+            time.sleep(0.05)
+        time.sleep(0.1)
+
+
+def bad_chronicle(args, base_env, scratch, sheet):
+    env, profile, _ = fresh_env(base_env, scratch, "chronicle")
+    profile.write({"Last/Coin4": "3000", "Settei/Course": "2", "Settei/AutoStart": "1",
+                   "Settei/RuleRem": "0", "Settei/ManSpeed": "1", "Settei/CardSpeed": "1",
+                   "Settei/PonSpeed": "1"})
+    data = os.path.join(env["XDG_DATA_HOME"], "TolvaGame")
+    os.makedirs(data)
+    path = os.path.join(data, "chronicle.sqlite")
+    junk = b"this is no chronicle\n" * 300
+    with open(path, "wb") as f:
+        f.write(junk)
+    program_path = copy_program(args.program, os.path.join(scratch, "chronicle", "program"), sheet,
+                                args.help)
+
+    def games():
+        db = sqlite3.connect(f"file:{path}?mode=ro", uri=True, timeout=5)
+        try:
+            return db.execute("SELECT game_no, result_kind, purse4 FROM games ORDER BY id").fetchall()
+        finally:
+            db.close()
+
+    def body(session, program):
+        def told(fragment):
+            return any(fragment in entry["text"] for entry in session.logged())
+
+        session.find_main_window()
+        wait_for(lambda: told(CHRONICLE_SET_ASIDE), 20, "the set-aside message", program)
+        kept = [name for name in os.listdir(data) if name.startswith("chronicle.sqlite.damaged-")]
+        check(len(kept) == 1, f"the damaged chronicle is kept as {kept}")
+        with open(os.path.join(data, kept[0]), "rb") as f:
+            check(f.read() == junk, "with every byte it had")
+        with open(path, "rb") as f:
+            check(f.read(16) == b"SQLite format 3\0", "and a new chronicle is begun")
+        session.settle_boxes(quiet=0.5)
+        check(program_shows_game(session), "the game is on the table all the same")
+
+        other = sqlite3.connect(path, timeout=0.1, isolation_level=None)
+        other.execute("BEGIN EXCLUSIVE")
+        log("another program holds the chronicle")
+        play_quick_games(session, lambda: told(CHRONICLE_LOCKED), 120, "the lock is told")
+        check(program.alive(), "the locked chronicle stops nothing")
+        play_quick_games(session, lambda: profile.get("Last/Coin4") != "3000", 60,
+                         "a settlement saves the purses")
+        log(f"ok: the purses are saved as ever (Coin4 {profile.get('Last/Coin4')})")
+        other.execute("ROLLBACK")
+        other.close()
+        log("the other program let go")
+        play_quick_games(session, lambda: len(games()) >= 2, 120, "the waiting games are recorded")
+        recorded = games()
+        check([game[0] for game in recorded] == list(range(1, len(recorded) + 1)),
+              f"the games are recorded in the order played: {recorded}")
+        locked_said = sum(CHRONICLE_LOCKED in entry["text"] for entry in session.logged())
+        check(locked_said == 1, "the lock was told once")
+        session.end_program("a bad chronicle: the program ends normally")
+        decided = [game for game in games() if game[1] != -1]
+        if decided:
+            check(decided[-1][2] == int(profile.get("Last/Coin4")),
+                  "the last decided game holds the king's purse the settings keep")
+
+    run_program(args, "chronicle", program_path, env, profile, body)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -202,6 +292,7 @@ def main():
         damaged_sheet(args, env, scratch, sheet)
         damaged_card_back(args, env, scratch, sheet)
         no_sheet(args, env, scratch)
+        bad_chronicle(args, env, scratch, sheet)
     return run_each_on_desktop(args, runs, "tolva-bad-files-")
 
 

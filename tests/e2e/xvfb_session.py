@@ -441,9 +441,10 @@ class Reader(Session):
 
 
 def fresh_env(base_env, scratch, name):
-    """Settings, temporary and runtime folders and a message log of the run's own."""
+    """Settings, data (the chronicle), temporary and runtime folders and a
+    message log of the run's own."""
     folders = {key: os.path.join(scratch, name, key.lower())
-               for key in ("XDG_CONFIG_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
+               for key in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
     for folder in folders.values():
         os.makedirs(folder, mode=0o700)
     env = dict(base_env, TOLVA_MESSAGE_LOG=os.path.join(scratch, name, "messages.jsonl"),
@@ -525,8 +526,8 @@ def failure_shot(args, desktop, session, name, whole_screen=False):
 def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import"),
                    screen=(1280, 1024)):
     """Parses --program and --out, then calls body(args, desktop, env, profile)
-    with the program's own settings, temporary and runtime folders on a fresh
-    display. Returns the exit status."""
+    with the program's own settings, data (the chronicle), temporary and
+    runtime folders on a fresh display. Returns the exit status."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
     parser.add_argument("--out", required=True)
@@ -536,10 +537,11 @@ def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import")
         return 1
 
     def one_run(env, scratch):
-        folders = {"XDG_CONFIG_HOME": "config", "TMPDIR": "tmp", "XDG_RUNTIME_DIR": "runtime"}
-        for key, name in folders.items():
-            folders[key] = os.path.join(scratch, name)
-            os.makedirs(folders[key], mode=0o700)
+        folders = {key: os.path.join(scratch, name)
+                   for key, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                                     ("TMPDIR", "tmp"), ("XDG_RUNTIME_DIR", "runtime"))}
+        for folder in folders.values():
+            os.makedirs(folder, mode=0o700)
         body(args, Desktop(env["DISPLAY"]), dict(env, **folders),
              Profile(folders["XDG_CONFIG_HOME"]))
     return run_each_on_desktop(args, one_run, prefix, tools, screen)
