@@ -40,6 +40,8 @@ class QtHost : public Host {
   void AttachMapPicture(PixelMap& map);
   // Where the chronicle's entries go (a peek instance keeps none).
   void AttachChronicle(ChronicleWriter& writer) { chronicle_ = &writer; }
+  // From now on the chronicle keeps nothing of this run.
+  void DetachChronicle() { chronicle_ = nullptr; }
   // The modal course selection: true on OK (it has written the purses and the
   // course), false on Cancel.
   void SetCourseSelection(std::function<bool()> run) { courseSelection_ = std::move(run); }

@@ -17,10 +17,7 @@ void CTolvaView::LoadPurses() {
   for (int seat = 0; seat < kSeats; ++seat) t.Purse[seat] = settings.Purse(seat);
 }
 
-void CTolvaView::SavePurses() {
-  Settings settings = StoredSettings();
-  for (int seat = 0; seat < kSeats; ++seat) settings.SetPurse(seat, t.Purse[seat]);
-}
+void CTolvaView::SavePurses() { StoredSettings().Write(SettingsChange().Purses(t.Purse)); }
 
 void CTolvaView::PaySalaries() {
   for (int seat = 0; seat < kComputerSeats; ++seat) t.Purse[seat] += kSalary;
@@ -47,8 +44,7 @@ bool CTolvaView::ChooseCourse() {
 void CTolvaView::ResetCampaign(CampaignEnding how) {
   EndChronicleCampaign(how);
   t.Purse.fill(0);
-  SavePurses();
-  StoredSettings().SetConqCity(0);
+  StoredSettings().Write(SettingsChange().Purses(t.Purse).ConqCity(0));
   // The king goes back to the starting city on a map without this run's
   // marks; a new campaign that walked on from the old city point would reach
   // the end of the route long before its count of cities.

@@ -117,8 +117,7 @@ void CTolvaView::CompleteCampaign() {
   host_.ShowResultPicture(ResultPicture::CampaignComplete);
   Settings settings = StoredSettings();
   // An empty purse: the next run begins with the course selection.
-  settings.ClearPurse(kHumanSeat);
-  settings.SetConqCity(0);
+  settings.Write(SettingsChange().ClearPurse(kHumanSeat).ConqCity(0));
   EndChronicleCampaign(CampaignEnding::RouteComplete);
   Inform(kMsgCampaignComplete);
   // A running peek window closes with the program.

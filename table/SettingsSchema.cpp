@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstddef>
 #include <system_error>
+#include <utility>
 
 namespace tolva {
 namespace {
@@ -129,6 +130,11 @@ SettingId CunHandId(int seat) {
 bool IsPurseSeat(int seat) { return seat >= 0 && seat < static_cast<int>(std::size(kKeyCoin)); }
 bool IsPeekSeat(int seat) { return seat >= 0 && seat < static_cast<int>(std::size(kKeyCunHand)); }
 
+StoredValue StoredValueOf(SettingId id, std::variant<int, std::string> value) {
+  const SettingDeclaration& declared = kSchema[static_cast<std::size_t>(id)];
+  return {declared.section, declared.key, std::move(value)};
+}
+
 }  // namespace
 
 std::span<const SettingDeclaration> SettingsSchema() { return kSchema; }
@@ -198,6 +204,27 @@ void Settings::SetPurse(int seat, int coins) {
 
 void Settings::ClearPurse(int seat) {
   if (IsPurseSeat(seat)) WriteText(CoinId(seat), "");
+}
+
+SettingsChange& SettingsChange::Purses(std::span<const int> coins) {
+  for (int seat = 0; seat < static_cast<int>(coins.size()) && IsPurseSeat(seat); ++seat)
+    values_.push_back(StoredValueOf(CoinId(seat), PurseText(coins[seat])));
+  return *this;
+}
+
+SettingsChange& SettingsChange::ClearPurse(int seat) {
+  if (IsPurseSeat(seat)) values_.push_back(StoredValueOf(CoinId(seat), std::string()));
+  return *this;
+}
+
+SettingsChange& SettingsChange::Course(int course) {
+  values_.push_back(StoredValueOf(SettingId::Course, course));
+  return *this;
+}
+
+SettingsChange& SettingsChange::ConqCity(int cities) {
+  values_.push_back(StoredValueOf(SettingId::ConqCity, cities));
+  return *this;
 }
 
 std::string Settings::CunHand(int seat) const {

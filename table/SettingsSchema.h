@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "table/SettingsStore.h"
 
@@ -107,6 +108,27 @@ std::string PurseText(int coins);
 // text without leading digits reads as 0; the result is clamped to ±kPurseLimit.
 int PurseFromText(std::string_view text);
 
+// --- values written together ---------------------------------------------------------
+// What one step of the campaign changes, written by Settings::Write in one
+// WriteTogether of the store, so that no kill leaves half of it: a
+// settlement's purses, the reset of a campaign, its end, a new course.
+//
+//   settings.Write(SettingsChange().Purses(t.Purse).ConqCity(0));
+class SettingsChange {
+ public:
+  // The purses of seats 0, 1, ... as far as `coins` goes (at most seat 4).
+  SettingsChange& Purses(std::span<const int> coins);
+  // The empty text: the king's purse after a completed campaign.
+  SettingsChange& ClearPurse(int seat);
+  SettingsChange& Course(int course);
+  SettingsChange& ConqCity(int cities);
+
+  std::span<const StoredValue> Values() const { return values_; }
+
+ private:
+  std::vector<StoredValue> values_;
+};
+
 // --- the typed accessors ------------------------------------------------------------
 class Settings {
  public:
@@ -153,7 +175,9 @@ class Settings {
     WriteInt(SettingId::MapOrgX, x);
     WriteInt(SettingId::MapOrgY, y);
   }
-  // Seat 0 to 4; any other seat has no purse (reads 0, writes nothing).
+  // Seat 0 to 4; any other seat has no purse (reads 0, writes nothing). A step
+  // of the campaign that changes several purses writes them together
+  // (SettingsChange).
   int Purse(int seat) const;
   void SetPurse(int seat, int coins);
   // The empty text: the king's purse after a completed campaign.
@@ -166,6 +190,9 @@ class Settings {
   // Campaign progress ("Map").
   int ConqCity() const { return ReadInt(SettingId::ConqCity); }
   void SetConqCity(int cities) { WriteInt(SettingId::ConqCity, cities); }
+
+  // The values of `change`, all or none.
+  void Write(const SettingsChange& change) { store_->WriteTogether(change.Values()); }
 
   // The peek channel ("Cun"), shared with a second process.
   int CunningView() const { return ReadInt(SettingId::CunningView); }

@@ -27,64 +27,23 @@ Exit status 0 on success, 1 on failure, 77 (skipped) when a tool is missing.
 """
 
 import argparse
-import json
 import os
 import shutil
 import signal
 import sqlite3
 import struct
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                             check, failure_shot, log, program_shows_game, wait_for)
+from xvfb_session import (Failure, Session, check, fresh_env, log,  # noqa: E402
+                          program_shows_game, run_each_on_desktop, run_program, wait_for)
 
 FILE_READ_FAILED = "ファイルの読み込みに失敗しました"                       # 30002
 LIBRARY_MISSING = "実行ファイルと同じ場所に上記のファイルが見つかりません"     # 30052
 HELP_FOLDER_MISSING = "実行ファイルと同じ場所にヘルプフォルダがありません"     # 30186
 CHRONICLE_SET_ASIDE = "戦績のファイルが壊れていたため"
 CHRONICLE_LOCKED = "戦績のファイルを他のプログラムが使用中"
-
-
-class Reader(Session):
-    """A session that reads what each message box says before answering it."""
-
-    def __init__(self, desktop, program, profile, log_path):
-        super().__init__(desktop, program, profile)
-        self.log_path = log_path
-        self.said = []
-        self.box_read = False
-
-    def logged(self):
-        try:
-            with open(self.log_path, encoding="utf-8") as f:
-                return [json.loads(line) for line in f if line.endswith("\n")]
-        except FileNotFoundError:
-            return []
-
-    def box_text(self, box=None):
-        """The text of the box that opened last and has not been read yet."""
-        entry = wait_for(lambda: (self.logged()[len(self.said):] or [None])[0], 10,
-                         "the message box's entry in the log")
-        check(entry["title"] == "TolvaGame", f"the box is captioned TolvaGame: {entry['text']!r}")
-        log(f"the game says ({entry['icon']}): {entry['text']!r}")
-        self.said.append(entry["text"])
-        self.box_read = True
-        return entry["text"]
-
-    def answer_boxes(self, key="y"):
-        """Reads the open box (unless box_text already did) and answers it."""
-        if not self.desktop.message_boxes():
-            return False
-        if not self.box_read:
-            self.box_text()
-        self.box_read = False
-        return super().answer_boxes(key)
-
-    def said_any(self, fragment):
-        return any(fragment in text for text in self.said)
 
 
 def copy_program(program, folder, sheet=None, help_folder=None):
@@ -99,29 +58,6 @@ def copy_program(program, folder, sheet=None, help_folder=None):
     if help_folder is not None:
         shutil.copytree(help_folder, os.path.join(folder, "help"))
     return target
-
-
-def fresh_env(base_env, scratch, name):
-    folders = {key: os.path.join(scratch, name, key.lower())
-               for key in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
-    for folder in folders.values():
-        os.makedirs(folder, mode=0o700)
-    env = dict(base_env, TOLVA_MESSAGE_LOG=os.path.join(scratch, name, "messages.jsonl"),
-               **folders)
-    return env, Profile(folders["XDG_CONFIG_HOME"]), folders["TMPDIR"]
-
-
-def run(args, name, program_path, env, profile, body):
-    program = Program(program_path, env, os.path.join(args.out, f"{name}-output.txt"))
-    session = Reader(Desktop(env["DISPLAY"]), program, profile, env["TOLVA_MESSAGE_LOG"])
-    program.start()
-    try:
-        body(session, program)
-    except Failure:
-        failure_shot(args, session.desktop, session, name)
-        raise
-    finally:
-        program.stop()
 
 
 def junk_settings(args, base_env, scratch, sheet):
@@ -158,7 +94,7 @@ def junk_settings(args, base_env, scratch, sheet):
               "the peek flag left by a killed run is cleared at the start")
         session.end_program("junk settings: the program ends normally")
 
-    run(args, "junk", program_path, env, profile, body)
+    run_program(args, "junk", program_path, env, profile, body)
 
 
 def damaged_sheet(args, base_env, scratch, sheet):
@@ -185,7 +121,7 @@ def damaged_sheet(args, base_env, scratch, sheet):
         check(program.wait_exit(10) and program.process.returncode == -signal.SIGTERM,
               "it ends when asked, by the signal and not by a crash")
 
-    run(args, "sheet", program_path, env, profile, body)
+    run_program(args, "sheet", program_path, env, profile, body)
 
 
 def bmp_size(path):
@@ -234,7 +170,7 @@ def damaged_card_back(args, base_env, scratch, sheet):
         check(program.alive(), "the game goes on after the help message")
         session.end_program("damaged card back files: the program ends normally")
 
-    run(args, "back", program_path, env, profile, body)
+    run_program(args, "back", program_path, env, profile, body)
 
 
 def no_sheet(args, base_env, scratch):
@@ -256,7 +192,7 @@ def no_sheet(args, base_env, scratch):
         check(program.wait_exit(10) and program.process.returncode == 0,
               "and the program ends by itself")
 
-    run(args, "nosheet", program_path, env, profile, body)
+    run_program(args, "nosheet", program_path, env, profile, body)
 
 
 def play_quick_games(session, done, seconds, what):
@@ -338,7 +274,7 @@ def bad_chronicle(args, base_env, scratch, sheet):
             check(decided[-1][2] == int(profile.get("Last/Coin4")),
                   "the last decided game holds the king's purse the settings keep")
 
-    run(args, "chronicle", program_path, env, profile, body)
+    run_program(args, "chronicle", program_path, env, profile, body)
 
 
 def main():
@@ -348,34 +284,16 @@ def main():
     parser.add_argument("--help-folder", dest="help", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    tools = ("Xvfb", "xdotool", "xwininfo", "import")
-    missing = [tool for tool in tools if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
     with open(args.sheet, "rb") as f:
         sheet = f.read()
 
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-bad-files-") as scratch:
-        try:
-            display.start()
-            env = dict(os.environ, DISPLAY=display.display, QT_QPA_PLATFORM="xcb")
-            env.pop("WAYLAND_DISPLAY", None)
-            junk_settings(args, env, scratch, sheet)
-            damaged_sheet(args, env, scratch, sheet)
-            damaged_card_back(args, env, scratch, sheet)
-            no_sheet(args, env, scratch)
-            bad_chronicle(args, env, scratch, sheet)
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
+    def runs(env, scratch):
+        junk_settings(args, env, scratch, sheet)
+        damaged_sheet(args, env, scratch, sheet)
+        damaged_card_back(args, env, scratch, sheet)
+        no_sheet(args, env, scratch)
+        bad_chronicle(args, env, scratch, sheet)
+    return run_each_on_desktop(args, runs, "tolva-bad-files-")
 
 
 if __name__ == "__main__":
