@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QSize>
 #include <memory>
 #include <optional>
@@ -18,6 +19,8 @@
 namespace tolva {
 
 struct AppState;
+class ChronicleWindow;
+class ChronicleWriter;
 class CommandMenus;
 class CTolvaView;
 class PeekProbe;
@@ -55,17 +58,29 @@ class CMainFrame : public QMainWindow {
   // selection was cancelled).
   void Quit();
 
+  // The chronicle window beside the table, made the first time; raised when
+  // it is open already.
+  void ShowChronicle();
+  ChronicleWindow* Chronicle() const;
+  // Where the game's chronicle is kept ($XDG_DATA_HOME/TolvaGame/chronicle.sqlite).
+  const QString& ChroniclePath() const { return chroniclePath_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
   void AddAccelerators();
+  void StartChronicle();
   bool AcceptsCommands() const;
   void ResetPeekChannel();
 
   AppState& app_;
   SettingsStore& store_;
+  QString chroniclePath_;
+  // The writer goes last: the game hands it entries until it is gone.
+  std::unique_ptr<ChronicleWriter> chronicle_;
+  QPointer<ChronicleWindow> chronicleWindow_;
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<CTolvaView> view_;
   std::unique_ptr<PeekProbe> peekProbe_;

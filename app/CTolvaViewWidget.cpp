@@ -89,7 +89,9 @@ CTolvaViewWidget::CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host
 CTolvaViewWidget::~CTolvaViewWidget() { view_.OnDestroy(); }
 
 MessageSink CTolvaViewWidget::Messages() {
-  return [this](int stringId, MessageStyle style) { host_.ShowMessage({}, stringId, style); };
+  return [this](std::string_view prefix, int stringId, MessageStyle style) {
+    host_.ShowMessage(prefix, stringId, style);
+  };
 }
 
 // --- first showing ------------------------------------------------------------------------------
@@ -103,7 +105,8 @@ void CTolvaViewWidget::FirstShow() {
   // loader says nothing of its own; the player is told which file failed
   // rather than left before an empty window.
   if (LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) {
-    if (LoadCardSheet(surfaces_, pictures, Messages())) {
+    // A peek window says nothing of a temporary folder: the game has told it.
+    if (LoadCardSheet(surfaces_, pictures, app_.PeekInstance ? MessageSink() : Messages())) {
       loaded_ = true;
       host_.AttachMapPicture(mapPixels_);
     } else {
@@ -408,13 +411,18 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
     update();
     return;
   }
+  PointerOver(point, event->globalPosition().toPoint());
+}
+
+void CTolvaViewWidget::PointerOver(QPoint window, QPoint global) {
+  const QPointF canvas = WindowToCanvas(window, app_.ScaleX, app_.ScaleY);
   // (On the map the pointer's shape is the map's: MapViewport.)
   if (PeekPlateAt(canvas) >= 0) {
     setCursor(Qt::PointingHandCursor);
   } else {
     UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
   }
-  ShowHoverHelp(canvas, event->globalPosition().toPoint());
+  ShowHoverHelp(canvas, global);
 }
 
 void CTolvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -476,6 +484,14 @@ void CTolvaViewWidget::ClearHoverText() { hoverTip_.Clear(); }
 void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
   ClearHoverText();
   QWidget::focusOutEvent(event);
+}
+
+void CTolvaViewWidget::enterEvent(QEnterEvent* event) {
+  // A pointer that comes in and stays where it came in sends no move. (On
+  // the map the pointer is the map's: MapViewport.)
+  if (AcceptsInput() && !view_.MapShown && view_.Dragging == DragKind::None)
+    PointerOver(event->position().toPoint(), event->globalPosition().toPoint());
+  QWidget::enterEvent(event);
 }
 
 void CTolvaViewWidget::leaveEvent(QEvent* event) {

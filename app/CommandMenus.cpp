@@ -67,7 +67,7 @@ std::unique_ptr<QMenu> CommandMenus::BuildCommandMenu(int index) const {
 
 std::unique_ptr<QMenu> CommandMenus::BuildMapMenu() const {
   auto menu = std::make_unique<QMenu>(shell_.ViewWidget());
-  FillMenu(*menu, MapMenu(Settings(host_.Store()).Zoom()));
+  FillMenu(*menu, MapMenu(view_.MapZoom));
   return menu;
 }
 
@@ -124,6 +124,7 @@ void CommandMenus::RunCommand(int id) {
     case kCmdHelpControls:
       shell_.ShowHelpPage("tolvagame_sousa.html", "トルヴァゲームの操作方法");
       return;
+    case kCmdChronicle: shell_.ShowChronicle(); return;
     case kCmdAbout: shell_.ShowAbout(); return;
 
     // --- declarations -----------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/CommandIds.h"
+#include "res/ChronicleTexts.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -128,6 +129,7 @@ MenuItems HelpMenu() {
   return {
       MenuItem::Command("トルヴァゲームのルール(&R)", kCmdHelpRules),
       MenuItem::Command("トルヴァゲームの操作方法(&S)", kCmdHelpControls),
+      MenuItem::Command(std::string(chronicle_text::kHelpMenuItem), kCmdChronicle),
       MenuItem::Separator(),
       MenuItem::Command("バージョン情報 (&A)", kCmdAbout),
   };
@@ -154,8 +156,8 @@ MenuItems CommandMenu(int index, const MenuState& state) {
   }
 }
 
-MenuItems MapMenu(int storedZoom) {
-  const int zoom = ZoomChoice(storedZoom);
+MenuItems MapMenu(int shownZoom) {
+  const int zoom = ZoomChoice(shownZoom);
   return {
       MenuItem::Command("ゲーム画面に戻る(&G)\tBS, ESC, Enter, SPC", kCmdWorldMap),
       MenuItem::Separator(),

@@ -28,17 +28,16 @@ import contextlib
 import glob
 import json
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 import threading
 import time
 import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                          check, failure_shot, log, read_json_lines, stop_process, wait_for)
+from xvfb_session import (SKIP, Desktop, Failure, Program, Session, check,  # noqa: E402
+                          failure_shot, fresh_env, log, logged_messages, run_each_on_desktop,
+                          stop_process, wait_for)
 
 RATE = 44100
 SINKS = ("speakers", "headset")
@@ -218,7 +217,7 @@ def read_clips(numpy, folder):
 
 
 def read_cues(path):
-    return sorted(read_json_lines(path), key=lambda cue: cue["start"])
+    return sorted(logged_messages(path), key=lambda cue: cue["start"])
 
 
 def judge(cues, listeners, sink_of):
@@ -292,25 +291,20 @@ def recorded_server(args, scratch, name, sinks):
 
 
 class SoundRun:
-    """One run of the program on the display, with the sound option as given
-    and the server's address (none: an address where no server listens)."""
+    """One run of the program on the display (base_env), with the sound
+    option as given and the server's address (none: an address where no
+    server listens)."""
 
-    def __init__(self, args, scratch, name, server, display, koukaon):
+    def __init__(self, args, base_env, scratch, name, server, koukaon):
         self.args, self.name = args, name
-        folders = [os.path.join(scratch, name, sub) for sub in ("config", "tmp", "runtime")]
-        for path in folders:
-            os.makedirs(path, mode=0o700)
         self.cue_log = os.path.join(args.out, f"{name}-cues.txt")
-        self.message_log = os.path.join(args.out, f"{name}-messages.txt")
-        for path in (self.cue_log, self.message_log):
-            if os.path.exists(path):
-                os.unlink(path)
-        address = server.address if server else f"unix:{os.path.join(folders[2], 'no-server')}"
-        env = dict(os.environ, DISPLAY=display, XDG_CONFIG_HOME=folders[0], TMPDIR=folders[1],
-                   XDG_RUNTIME_DIR=folders[2], QT_QPA_PLATFORM="xcb", PULSE_SERVER=address,
-                   TOLVA_CUE_LOG=self.cue_log, TOLVA_MESSAGE_LOG=self.message_log)
-        env.pop("WAYLAND_DISPLAY", None)
-        self.profile = Profile(folders[0])
+        if os.path.exists(self.cue_log):
+            os.unlink(self.cue_log)
+        env, self.profile, _ = fresh_env(base_env, scratch, name)
+        address = server.address if server else \
+            f"unix:{os.path.join(env['XDG_RUNTIME_DIR'], 'no-server')}"
+        env = dict(env, PULSE_SERVER=address, TOLVA_CUE_LOG=self.cue_log)
+        self.message_log = env["TOLVA_MESSAGE_LOG"]
         self.profile.write({"Settei/Gamen": "1200", "Settei/AutoStart": "1",
                             "Settei/Course": "1", "Settei/Koukaon": str(koukaon),
                             "Settei/RuleRem": "0", "Settei/ManSpeed": "1",
@@ -318,7 +312,7 @@ class SoundRun:
                             "Last/Coin0": "500", "Last/Coin1": "500", "Last/Coin2": "500",
                             "Last/Coin3": "500", "Last/Coin4": "8000", "Map/ConqCity": "2"})
         self.program = Program(args.program, env, os.path.join(args.out, f"{name}-output.txt"))
-        self.session = Session(Desktop(display), self.program, self.profile)
+        self.session = Session(Desktop(env["DISPLAY"]), self.program, self.profile)
 
     @contextlib.contextmanager
     def playing(self):
@@ -337,14 +331,14 @@ class SoundRun:
         return read_cues(self.cue_log)
 
     def messages(self):
-        return [entry["text"] for entry in read_json_lines(self.message_log)]
+        return [entry["text"] for entry in logged_messages(self.message_log)]
 
 
-def sound_on(args, numpy, clips, scratch, display):
+def sound_on(args, numpy, clips, base_env, scratch):
     """The sound option on: every clip heard at its moment, on the default
     output, which is switched halfway."""
     with recorded_server(args, scratch, "sound-on", SINKS) as (server, recorders):
-        run = SoundRun(args, scratch, "sound-on", server, display, koukaon=1)
+        run = SoundRun(args, base_env, scratch, "sound-on", server, koukaon=1)
         with run.playing() as session:
             # Until a clip played to its end has come and a few dozen others.
             session.play_until(lambda: len(run.cues()) >= 25
@@ -378,10 +372,10 @@ def sound_on(args, numpy, clips, scratch, display):
     log(f"clips heard: {sorted({c['wave'] for c in cues})}")
 
 
-def sound_off(args, numpy, clips, scratch, display):
+def sound_off(args, numpy, clips, base_env, scratch):
     """The sound option off: the program plays and nothing is heard."""
     with recorded_server(args, scratch, "sound-off", SINKS[:1]) as (server, recorders):
-        run = SoundRun(args, scratch, "sound-off", server, display, koukaon=0)
+        run = SoundRun(args, base_env, scratch, "sound-off", server, koukaon=0)
         with run.playing() as session:
             session.play_until(lambda: session.turn_keys >= 12, 120, "twelve turns")
             session.end_program("the program ends normally with the sound off")
@@ -391,9 +385,9 @@ def sound_off(args, numpy, clips, scratch, display):
     check(not run.cues(), "and no clip is played")
 
 
-def no_server(args, clips, scratch, display):
+def no_server(args, clips, base_env, scratch):
     """No sound server at all: the game plays in silence and says nothing of it."""
-    run = SoundRun(args, scratch, "no-server", None, display, koukaon=1)
+    run = SoundRun(args, base_env, scratch, "no-server", None, koukaon=1)
     with run.playing() as session:
         session.play_until(lambda: len(run.cues()) >= 10, 120, "ten clips")
         cues = run.cues()
@@ -413,31 +407,18 @@ def main():
     parser.add_argument("--waves", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-    missing = [tool for tool in TOOLS if not shutil.which(tool)]
     try:
         import numpy
     except ImportError:
-        missing.append("NumPy")
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
+        print("SKIPPED: NumPy not installed (scripts/setup.sh installs python3-numpy)")
         return SKIP
 
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-sound-") as scratch:
-        try:
-            clips = read_clips(numpy, args.waves)
-            display.start()
-            sound_on(args, numpy, clips, scratch, display.display)
-            sound_off(args, numpy, clips, scratch, display.display)
-            no_server(args, clips, scratch, display.display)
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
+    def all_runs(base_env, scratch):
+        clips = read_clips(numpy, args.waves)
+        sound_on(args, numpy, clips, base_env, scratch)
+        sound_off(args, numpy, clips, base_env, scratch)
+        no_server(args, clips, base_env, scratch)
+    return run_each_on_desktop(args, all_runs, "tolva-sound-", tools=TOOLS)
 
 
 if __name__ == "__main__":

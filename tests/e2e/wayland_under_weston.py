@@ -29,7 +29,7 @@ from weston_session import DECORATION, run_on_weston  # noqa: E402
 from xvfb_session import (PEEK_BUTTON, SEAT0_PLATE, SEAT_NAMES, Failure, Program,  # noqa: E402
                           Session, changed, check, log, process_alive, program_shows_game,
                           stop_process, wait_for)
-from xvfb_session import read_json_lines as read_lines  # noqa: E402
+from xvfb_session import logged_messages as read_lines  # noqa: E402
 from xvfb_session import read_peek_report as read_report  # noqa: E402
 
 SCREEN = {"x": 0, "y": 0, "w": 1280, "h": 1024}

@@ -304,8 +304,9 @@ class WestonDesktop:
 
 def run_on_weston(body, prefix, screen=(1280, 1024)):
     """Parses --program, --remote-seat, --drag-source and --out, then calls
-    body(args, desktop, env, profile) with the program's own settings and
-    temporary folders on a fresh Weston, whose runtime folder it shares.
+    body(args, desktop, env, profile) with the program's own settings, data
+    (the chronicle) and temporary folders on a fresh Weston, whose runtime
+    folder it shares.
     Returns the exit status."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
@@ -327,15 +328,15 @@ def run_on_weston(body, prefix, screen=(1280, 1024)):
             return 1
 
     with tempfile.TemporaryDirectory(prefix=prefix) as scratch:
-        config_home, temp, runtime = (os.path.join(scratch, name)
-                                      for name in ("config", "tmp", "runtime"))
-        for folder in (config_home, temp, runtime):
+        config_home, data_home, temp, runtime = (os.path.join(scratch, name)
+                                                 for name in ("config", "data", "tmp", "runtime"))
+        for folder in (config_home, data_home, temp, runtime):
             os.makedirs(folder, mode=0o700)
         weston = Weston(args.remote_seat, runtime, *screen)
         try:
             weston.start()
             desktop = WestonDesktop(RemoteSeat(weston.seat_path), scratch)
-            env = dict(os.environ, XDG_CONFIG_HOME=config_home, TMPDIR=temp,
+            env = dict(os.environ, XDG_CONFIG_HOME=config_home, XDG_DATA_HOME=data_home, TMPDIR=temp,
                        XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=weston.socket_name,
                        QT_QPA_PLATFORM="wayland")
             env.pop("DISPLAY", None)
