@@ -336,8 +336,8 @@ def run_on_weston(body, prefix, screen=(1280, 1024)):
         try:
             weston.start()
             desktop = WestonDesktop(RemoteSeat(weston.seat_path), scratch)
-            env = dict(os.environ, XDG_CONFIG_HOME=config_home, XDG_DATA_HOME=data_home, TMPDIR=temp,
-                       XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=weston.socket_name,
+            env = dict(os.environ, XDG_CONFIG_HOME=config_home, XDG_DATA_HOME=data_home,
+                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=weston.socket_name,
                        QT_QPA_PLATFORM="wayland")
             env.pop("DISPLAY", None)
             body(args, desktop, env, Profile(config_home))
