@@ -5,7 +5,9 @@ compositor's seat (weston_session.py).
 
 Run 1, a first start in the beginner course: the main window with Qt's
 decoration around a 1200 x 900 client area, the course selection taken with
-Enter, the start notices, the start menu under its icon, a game started with
+Enter, the start notices, a hover tip beside the pointer, the hover help and
+the rule messages switched off from the settings menu, the start menu under
+its icon, a game started with
 F1 and P and played with keys, drags and clicks until a settlement, the world
 map with its keys and its menu at the pointer, the card back dialog taking a
 picture dropped from another program, both help pages and the about box, the
@@ -74,6 +76,13 @@ class WaylandRun:
     def popups(self):
         return self.desktop.popups(self.program.process.pid)
 
+    def park_pointer(self):
+        """The pointer on the game's title bar, where no tip shows, until the
+        tip it left has gone."""
+        frame = self.main_frame()
+        self.desktop.move(frame["x"] + frame["w"] // 2, frame["y"] + DECORATION[1] // 2)
+        wait_for(lambda: not self.popups(), 5, "the tip to go", self.program)
+
     def said(self):
         return [entry["text"] for entry in read_lines(self.messages)]
 
@@ -100,10 +109,15 @@ class WaylandRun:
     def press_until(self, key, condition, what):
         """A key for the game's window, pressed again while a question of the
         game (a Pon, a Ron) took it."""
+        return self.retry(lambda: self.desktop.key(key), condition, what)
+
+    def retry(self, act, condition, what):
+        """Acts on the game's window, and again while a question of the game
+        (a Pon, a Ron) held it, until the condition holds."""
         for attempt in range(3):
             self.session.answer_boxes("n")
             self.session.focus_main()
-            self.desktop.key(key)
+            act()
             try:
                 return wait_for(condition, 2, what, self.program)
             except Failure:
@@ -142,8 +156,24 @@ def start_up(run):
     log("ok: the start notices were shown and answered with Enter")
     run.shot("wayland-first-start")
 
+    # The hover help: resting over the flag icon brings its tip beside the
+    # pointer; then the tips are switched off (they are pop-ups as the menus
+    # are) and the rule messages too, for the games to come.
     session.focus_main()
-    desktop.click(*session.at(32, 36))  # the flag icon
+    flag = session.at(32, 36)
+    desktop.move(*flag)
+    tip = wait_for(run.popups, 5, "the flag icon's tip", run.program)[0]
+    check(0 <= tip["x"] - flag[0] <= 60 and 0 <= tip["y"] - flag[1] <= 60,
+          f"resting over the flag icon shows its tip beside the pointer at {tip['x']}, {tip['y']}")
+    run.shot("wayland-hover-tip", {"x": frame["x"], "y": frame["y"], "w": 420, "h": 200})
+    run.park_pointer()
+    for letter, key in (("d", "DspRem"), ("r", "RuleRem")):
+        run.choose("F2", letter)
+        wait_for(lambda: run.profile.get(f"Settei/{key}") == "0", 3, f"F2 {letter} to switch off")
+    log("ok: F2 D and F2 R switch the hover help and the rule messages off")
+
+    session.focus_main()
+    desktop.click(*flag)
     popup = wait_for(run.popups, 3, "the start menu", run.program)[0]
     origin = run.client_origin()
     expected = (origin[0] + MENU_POINT[0], origin[1] + MENU_POINT[1])
@@ -162,10 +192,6 @@ def start_up(run):
                 raise
             session.settle_boxes(quiet=0.5)
     log("ok: F1 P puts the first game on the table")
-    # The rule messages off for the games to come, from the settings menu.
-    run.choose("F2", "r")
-    wait_for(lambda: run.profile.get("Settei/RuleRem") == "0", 3, "F2 R to switch them off")
-    log("ok: F2 R switches the rule messages off")
 
 
 def play_a_game(run):
@@ -188,8 +214,8 @@ def world_map(run):
     wait_for(lambda: changed(before, desktop.pixels(session.geometry)), 5, "the map to show")
     run.press_until("2", lambda: run.profile.get("Settei/Zoom") == "2", "the key 2 to zoom")
     pointer = session.at(600, 450)
-    desktop.click(*pointer, button=3)
-    popup = wait_for(run.popups, 3, "the map's pop-up", run.program)[0]
+    popup = run.retry(lambda: desktop.click(*pointer, button=3), run.popups,
+                      "the map's pop-up")[0]
     check(abs(popup["x"] - pointer[0]) <= 2 and abs(popup["y"] - pointer[1]) <= 2,
           f"the map's pop-up opens at the pointer ({popup['x']}, {popup['y']})")
     run.shot("wayland-map-menu")
