@@ -12,6 +12,7 @@
 
 #include "app/AppState.h"
 #include "app/CommandMenus.h"
+#include "app/FirstFrameProbe.h"
 #include "app/KeyMap.h"
 #include "app/PeekButtonRow.h"
 #include "app/PeekCommands.h"
@@ -97,7 +98,18 @@ MessageSink CTolvaViewWidget::Messages() {
 void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
-  const PictureSource pictures;
+  LoadPictures(PictureSource());
+  if (app_.PeekInstance) {
+    // The peek window keeps to its own refresh; it polls even without its
+    // pictures, so that it still closes when the game tells it to.
+    view_.StartPeekPolling();
+    return;
+  }
+  if (!loaded_) return;
+  view_.OnFirstShow();
+}
+
+bool CTolvaViewWidget::LoadPictures(const PictureSource& pictures) {
   // Without its pictures the view stays without a table and no game starts.
   // A failure of the embedded pictures shows 30001. The card face sheet's
   // loader says nothing of its own; the player is told which file failed
@@ -110,14 +122,7 @@ void CTolvaViewWidget::FirstShow() {
       host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
     }
   }
-  if (app_.PeekInstance) {
-    // The peek window keeps to its own refresh; it polls even without its
-    // pictures, so that it still closes when the game tells it to.
-    view_.StartPeekPolling();
-    return;
-  }
-  if (!loaded_) return;
-  view_.OnFirstShow();
+  return loaded_;
 }
 
 // --- drawing ------------------------------------------------------------------------------------
@@ -150,8 +155,11 @@ const QImage& CTolvaViewWidget::ScaledCanvas() {
 }
 
 void CTolvaViewWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  Paint(painter);
+  {
+    QPainter painter(this);
+    Paint(painter);
+  }
+  if (loaded_ && !app_.PeekInstance) NoteFirstFrame();
 }
 
 QImage CTolvaViewWidget::WindowPicture() {
@@ -255,15 +263,11 @@ void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
 
 void CTolvaViewWidget::Dissolve(bool fine) {
   const QtHost::BusyScope busy(host_);
-  // Over whatever the window shows now (the result picture, or the map).
-  if (effect_ == Effect::None) effectPicture_ = WindowPicture();
-  effect_ = Effect::Dissolving;
-  UpdatePeekButtons();
+  BeginDissolve();
   view_.SkipEffect = 0;
 
   DissolveRun run(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()), fine, size(),
                   app_.ScaleX, app_.ScaleY);
-  const QImage& canvas = renderer_.Canvas();
   const qint64 duration = fine ? kFineDissolveMs : kDissolveMs;
   QElapsedTimer clock;
   clock.start();
@@ -280,16 +284,30 @@ void CTolvaViewWidget::Dissolve(bool fine) {
     }
     const qint64 due =
         std::min<qint64>(run.Total(), run.Total() * std::min(clock.elapsed(), duration) / duration);
-    if (due > run.Done()) {
-      QPainter painter(&effectPicture_);
-      run.Step(painter, canvas, static_cast<int>(due - run.Done()));
-    }
-    repaint();
+    DissolveFrame(run, static_cast<int>(due - run.Done()));
   });
   frames.start(kDissolveFrameMs);
   loop.exec();
   lastDissolveSquares_ = run.Done();
+  EndDissolve();
+}
 
+void CTolvaViewWidget::BeginDissolve() {
+  // Over whatever the window shows now (the result picture, or the map).
+  if (effect_ == Effect::None) effectPicture_ = WindowPicture();
+  effect_ = Effect::Dissolving;
+  UpdatePeekButtons();
+}
+
+void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
+  if (squares > 0) {
+    QPainter painter(&effectPicture_);
+    run.Step(painter, renderer_.Canvas(), squares);
+  }
+  repaint();
+}
+
+void CTolvaViewWidget::EndDissolve() {
   // The window shows the table again, white outside the canvas.
   effect_ = Effect::None;
   effectPicture_ = QImage();

@@ -20,6 +20,8 @@
 #include "app/PointerTargets.h"
 #include "app/QImagePixelMap.h"
 #include "render/Messages.h"
+#include "render/PictureSource.h"
+#include "render/ResultPicture.h"
 #include "render/Scene.h"
 #include "render/Surfaces.h"
 
@@ -73,6 +75,17 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   // The view's first showing: loads the pictures and starts the game's
   // start-up (the frame calls it when it is first shown).
   void FirstShow();
+  // Loads the pictures from `pictures` (FirstShow: the program's own); the
+  // failures are reported as FirstShow describes. Answers PicturesLoaded().
+  bool LoadPictures(const PictureSource& pictures);
+
+  // The dissolve in the steps Dissolve runs them in (benchmarks time a frame):
+  // the effect goes over whatever the window shows, each frame copies the
+  // run's next `squares` squares of the canvas and shows them, and the end
+  // gives the window back to the table.
+  void BeginDissolve();
+  void DissolveFrame(DissolveRun& run, int squares);
+  void EndDissolve();
 
   // --- cunning mode ----------------------------------------------------------------------------
   // The peek commands are offered: cunning mode on a display that allows it,
