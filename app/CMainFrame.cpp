@@ -95,7 +95,7 @@ void CMainFrame::AddAccelerators() {
     connect(action, &QAction::triggered, this, [this, id = kFunctionKeyCommands[i]] {
       if (!AcceptsCommands()) return;
       commands_->RunCommand(id);
-      window_->update();  // the keyboard cursor
+      window_->UpdateOverlays();  // the keyboard cursor
     });
     addAction(action);
   }

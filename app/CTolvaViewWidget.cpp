@@ -6,7 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <span>
 
@@ -26,6 +28,7 @@
 #include "render/ResultPicture.h"
 #include "render/ViewScene.h"
 #include "res/StringTable.h"
+#include "rules/Card.h"
 #include "table/CTolvaView.h"
 #include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
@@ -52,6 +55,14 @@ void InvertOnWindow(QPainter& painter, const QRect& r) {
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
   painter.fillRect(r, Qt::white);
   painter.restore();
+}
+
+// A window rectangle in device pixels: every device pixel it touches.
+QRect ToDevice(const QRect& r, qreal dpr) {
+  return QRect(QPoint(static_cast<int>(std::floor(r.left() * dpr)),
+                      static_cast<int>(std::floor(r.top() * dpr))),
+               QPoint(static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1,
+                      static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1));
 }
 
 QPointF Clamped(QPointF offset) {
@@ -98,7 +109,7 @@ MessageSink CTolvaViewWidget::Messages() {
 void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
-  LoadPictures(PictureSource());
+  LoadPictures(std::make_shared<const PictureSource>());
   if (app_.PeekInstance) {
     // The peek window keeps to its own refresh; it polls even without its
     // pictures, so that it still closes when the game tells it to.
@@ -109,13 +120,15 @@ void CTolvaViewWidget::FirstShow() {
   view_.OnFirstShow();
 }
 
-bool CTolvaViewWidget::LoadPictures(const PictureSource& pictures) {
+bool CTolvaViewWidget::LoadPictures(std::shared_ptr<const PictureSource> pictures) {
+  renderer_.SetPictureSource(pictures);
+  peekPictures_.SetSource(pictures);
   // Without its pictures the view stays without a table and no game starts.
   // A failure of the embedded pictures shows 30001. The card face sheet's
   // loader says nothing of its own; the player is told which file failed
   // rather than left before an empty window.
-  if (LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) {
-    if (LoadCardSheet(surfaces_, pictures, Messages())) {
+  if (LoadBoardPictures(surfaces_, *pictures, app_.PeekInstance != 0, Messages())) {
+    if (LoadCardSheet(surfaces_, *pictures, Messages())) {
       loaded_ = true;
       host_.AttachMapPicture(mapPixels_);
     } else {
@@ -128,12 +141,56 @@ bool CTolvaViewWidget::LoadPictures(const PictureSource& pictures) {
 // --- drawing ------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::RedrawScene(bool tableChanged) {
-  if (loaded_ && !app_.PeekInstance) {
-    renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
-    scaledStale_ = true;
-  }
   UpdatePeekButtons();
-  repaint();
+  if (!loaded_ || app_.PeekInstance) {
+    repaint();
+    return;
+  }
+  renderer_.SetScale(CanvasScale(devicePixelRatioF()));
+  const std::vector<Rect> changes =
+      renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
+  scaledStale_ = true;
+  RepaintCanvas(changes);
+}
+
+void CTolvaViewWidget::RepaintCanvas(const std::vector<Rect>& changes) {
+  // An effect covers the canvas (the dissolve takes its squares from it as
+  // they come); the map's own changes come with this repaint too.
+  if (effect_ != Effect::None) return;
+  if (view_.MapShown) {
+    repaint();
+    return;
+  }
+  QRegion region;
+  for (const Rect& change : changes) {
+    if (change.left <= 0 && change.top <= 0 && change.right >= kCanvasWidth &&
+        change.bottom >= kCanvasHeight) {
+      repaint();  // the margins beside the canvas too
+      return;
+    }
+    // Window pixels that show any of the rectangle, and one beside for the
+    // smoothing of the edges.
+    const int left = static_cast<int>(std::floor(change.left * app_.ScaleX)) - 1;
+    const int top = static_cast<int>(std::floor(change.top * app_.ScaleY)) - 1;
+    const int right = static_cast<int>(std::ceil(change.right * app_.ScaleX)) + 1;
+    const int bottom = static_cast<int>(std::ceil(change.bottom * app_.ScaleY)) + 1;
+    region += QRect(QPoint(left, top), QPoint(right, bottom));
+  }
+  if (!region.isEmpty()) repaint(region);
+}
+
+DeviceScale CTolvaViewWidget::CanvasScale(qreal dpr) const {
+  return ScaleFor(QSize(static_cast<int>(std::lround(kCanvasWidth * app_.ScaleX * dpr)),
+                        static_cast<int>(std::lround(kCanvasHeight * app_.ScaleY * dpr))));
+}
+
+void CTolvaViewWidget::FollowScale() {
+  if (!loaded_ || app_.PeekInstance || renderer_.Canvas().isNull()) return;
+  const DeviceScale scale = CanvasScale(devicePixelRatioF());
+  if (scale == renderer_.Scale()) return;
+  renderer_.SetScale(scale);
+  renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), false);
+  scaledStale_ = true;
 }
 
 void CTolvaViewWidget::MapViewChanged() {
@@ -142,11 +199,10 @@ void CTolvaViewWidget::MapViewChanged() {
   update();
 }
 
-const QImage& CTolvaViewWidget::ScaledCanvas() {
+const QImage& CTolvaViewWidget::ScaledCanvas(qreal dpr) {
   const QImage& canvas = renderer_.Canvas();
-  const int w = static_cast<int>(kCanvasWidth * app_.ScaleX);
-  const int h = static_cast<int>(kCanvasHeight * app_.ScaleY);
-  if (w == canvas.width() && h == canvas.height()) return canvas;
+  const int w = static_cast<int>(kCanvasWidth * app_.ScaleX * dpr);
+  const int h = static_cast<int>(kCanvasHeight * app_.ScaleY * dpr);
   if (scaledStale_ || scaled_.size() != QSize(w, h)) {
     scaled_ = canvas.isNull() || w <= 0 || h <= 0 ? QImage() : Halftone(canvas, w, h);
     scaledStale_ = false;
@@ -154,16 +210,25 @@ const QImage& CTolvaViewWidget::ScaledCanvas() {
   return scaled_;
 }
 
-void CTolvaViewWidget::paintEvent(QPaintEvent*) {
+void CTolvaViewWidget::paintEvent(QPaintEvent* event) {
+  // A new size or screen first gets its canvas; the window never shows an
+  // enlarged one.
+  FollowScale();
+  paintRegion_ = event->region();
   {
     QPainter painter(this);
     Paint(painter);
   }
+  paintRegion_ = QRegion();
   if (loaded_ && !app_.PeekInstance) NoteFirstFrame();
 }
 
 QImage CTolvaViewWidget::WindowPicture() {
-  QImage picture(size(), QImage::Format_RGB32);
+  const qreal dpr = devicePixelRatioF();
+  QImage picture(QSize(static_cast<int>(std::ceil(width() * dpr)),
+                       static_cast<int>(std::ceil(height() * dpr))),
+                 QImage::Format_RGB32);
+  picture.setDevicePixelRatio(dpr);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   Paint(painter);
@@ -171,89 +236,152 @@ QImage CTolvaViewWidget::WindowPicture() {
 }
 
 void CTolvaViewWidget::Paint(QPainter& painter) {
+  const bool map = view_.MapShown && effect_ == Effect::None && !app_.PeekInstance;
+  if (map) PaintMap(painter);
+  // Everything else is painted in device pixels.
+  const qreal dpr = painter.device()->devicePixelRatioF();
+  painter.save();
+  painter.setTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+  const QRect device(QPoint(0, 0), QSize(static_cast<int>(std::ceil(width() * dpr)),
+                                         static_cast<int>(std::ceil(height() * dpr))));
   if (effect_ != Effect::None) {
-    painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, effectPicture_);
+    // The effect's picture is the window's size: it covers all of it. A
+    // dissolve frame asks for many small pieces, copied one by one.
+    if (paintRegion_.rectCount() > 1) {
+      for (const QRect& piece : paintRegion_) {
+        const QRect r = ToDevice(piece, dpr);
+        painter.drawImage(r.topLeft(), effectPicture_, r);
+      }
+    } else {
+      painter.drawImage(0, 0, effectPicture_);
+    }
   } else if (app_.PeekInstance) {
-    PaintPeekWindow(painter);
-  } else if (view_.MapShown) {
-    PaintMap(painter);
-  } else {
-    PaintTable(painter);
+    PaintPeekWindow(painter, dpr);
+  } else if (!map) {
+    PaintTable(painter, dpr);
   }
-  if (flashOn_) InvertOnWindow(painter, flashRect_);
-  if (progressOn_) InvertOnWindow(painter, ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect());
+  if (flashOn_) InvertOnWindow(painter, ToDevice(flashRect_, dpr));
+  if (progressOn_)
+    InvertOnWindow(painter, ToDevice(ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect(), dpr));
+  painter.restore();
 }
 
-void CTolvaViewWidget::PaintTable(QPainter& painter) {
-  const QImage& canvas = ScaledCanvas();
-  if (canvas.isNull()) {
-    painter.fillRect(rect(), Qt::white);
+void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
+  const QRect device(QPoint(0, 0), QSize(static_cast<int>(std::ceil(width() * dpr)),
+                                         static_cast<int>(std::ceil(height() * dpr))));
+  const QImage* canvas = &renderer_.Canvas();
+  // A canvas made at another scale (not composed since the window changed)
+  // is shown stretched until the next composition.
+  const QSize expected(static_cast<int>(kCanvasWidth * app_.ScaleX * dpr),
+                       static_cast<int>(kCanvasHeight * app_.ScaleY * dpr));
+  if (!canvas->isNull() && (std::abs(canvas->width() - expected.width()) > 1 ||
+                            std::abs(canvas->height() - expected.height()) > 1))
+    canvas = &ScaledCanvas(dpr);
+  if (canvas->isNull()) {
+    painter.fillRect(device, Qt::white);
     return;
   }
-  painter.drawImage(0, 0, canvas);
+  painter.drawImage(0, 0, *canvas);
   // White below the picture across the whole width, then right of it.
-  const int w = canvas.width();
-  const int h = canvas.height();
-  if (height() > h) painter.fillRect(QRect(0, h, width(), height() - h), Qt::white);
-  if (width() > w) painter.fillRect(QRect(w, 0, width() - w, std::min(h, height())), Qt::white);
+  const int w = canvas->width();
+  const int h = canvas->height();
+  if (device.height() > h) painter.fillRect(QRect(0, h, device.width(), device.height() - h), Qt::white);
+  if (device.width() > w)
+    painter.fillRect(QRect(w, 0, device.width() - w, std::min(h, device.height())), Qt::white);
 
   if (view_.TableActive && !view_.Initialising && view_.t.TurnSeat == kHumanSeat)
-    PaintCursor(painter);
-  PaintDraggedCards(painter);
+    PaintCursor(painter, dpr);
+  PaintDraggedCards(painter, dpr);
+  overlayShown_ = OverlayRect();
 }
 
 void CTolvaViewWidget::PaintMap(QPainter& painter) { map_->Paint(painter); }
 
-void CTolvaViewWidget::PaintPeekWindow(QPainter& painter) {
+void CTolvaViewWidget::PaintPeekWindow(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   const int n = std::clamp(t.HandCount[0], 0, kHandSlots);
   // Nothing but white until the first hand has come.
   const bool shown = n > 0 || !view_.LastPeekText.empty();
-  PaintPeek(painter, surfaces_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
+  peekPictures_.SetScale({dpr, dpr});
+  PaintPeek(painter, peekPictures_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
             shown ? view_.think.HandPoints(0) : -1, size());
 }
 
-void CTolvaViewWidget::PaintCursor(QPainter& painter) {
+void CTolvaViewWidget::PaintCursor(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
                                t.ReachPending != 0);
-  DrawCursorSprite(painter, surfaces_, CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY));
+  const Rect place = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY);
+  if (place.IsEmpty()) return;
+  DrawCursorSprite(painter, renderer_.Pictures(),
+                   QRect(static_cast<int>(std::lround(place.left * dpr)),
+                         static_cast<int>(std::lround(place.top * dpr)),
+                         std::max(1, static_cast<int>(std::lround(place.Width() * dpr))),
+                         std::max(1, static_cast<int>(std::lround(place.Height() * dpr)))));
 }
 
-void CTolvaViewWidget::PaintDraggedCards(QPainter& painter) {
+void CTolvaViewWidget::PaintDraggedCards(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   if (view_.Dragging == DragKind::None || t.DraggedCount <= 0) return;
   const float sx = app_.ScaleX;
   const float sy = app_.ScaleY;
   const QPointF first = WindowToCanvas(dragPoint_, sx, sy) - grabOffset_;
   const bool faceDown = view_.Dragging == DragKind::StockCard && view_.StockCardFaceDown;
-  painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  ScaledPictures& pictures = renderer_.Pictures();
+  const Rect card = Rect::Sized(0, 0, kCardWidth, kCardHeight);
   const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
   for (int k = 0; k < count; ++k) {
-    const QRectF place((first.x() + k * kDraggedCardStep) * sx, first.y() * sy, kCardWidth * sx,
-                       kCardHeight * sy);
-    if (faceDown) {
-      painter.drawImage(place, surfaces_.CardBack);
-    } else if (const FaceRef face = surfaces_.FaceOf(t.Dragged[k]); face.image != nullptr) {
-      painter.drawImage(place, *face.image, face.source);
-    }
+    // The faces at the canvas's device scale, where the pointer holds them.
+    const QPoint at(static_cast<int>(std::lround((first.x() + k * kDraggedCardStep) * sx * dpr)),
+                    static_cast<int>(std::lround(first.y() * sy * dpr)));
+    const int code = t.Dragged[k];
+    const ScaledPictures::Piece piece =
+        faceDown ? pictures.CardBack()
+                 : pictures.Get({PictureKind::Face, IsJoker(code) ? 53 : code}, card);
+    if (piece.image != nullptr && !piece.image->isNull() && (faceDown || IsOrdinary(code) || IsJoker(code)))
+      painter.drawImage(at, *piece.image, piece.source);
   }
-  painter.restore();
+}
+
+QRect CTolvaViewWidget::OverlayRect() const {
+  QRect overlay;
+  const TableState& t = view_.t;
+  if (!view_.MapShown && view_.TableActive && !view_.Initialising && t.TurnSeat == kHumanSeat) {
+    const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
+                                 t.ReachPending != 0);
+    overlay = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY).ToQRect();
+  }
+  if (view_.Dragging != DragKind::None && t.DraggedCount > 0) {
+    const QPointF first = WindowToCanvas(dragPoint_, app_.ScaleX, app_.ScaleY) - grabOffset_;
+    const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
+    const QRectF cards(first.x() * app_.ScaleX, first.y() * app_.ScaleY,
+                       (kCardWidth + (count - 1) * kDraggedCardStep) * app_.ScaleX,
+                       kCardHeight * app_.ScaleY);
+    overlay |= cards.toAlignedRect();
+  }
+  return overlay.isEmpty() ? QRect() : overlay.adjusted(-2, -2, 2, 2);
+}
+
+void CTolvaViewWidget::UpdateOverlays() {
+  const QRect now = OverlayRect();
+  const QRegion both = QRegion(now) + overlayShown_;
+  if (!both.isEmpty()) update(both);
 }
 
 // --- effects ------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
   const QtHost::BusyScope busy(host_);
-  effectPicture_ = QImage(size(), QImage::Format_RGB32);
+  effectPicture_ = WindowPicture();
   {
+    // The picture is made at its size on the device from the densest one.
     QPainter painter(&effectPicture_);
-    const auto found = surfaces_.ResultPictures.find(static_cast<int>(picture));
-    DrawResultPicture(painter, size(),
-                      found != surfaces_.ResultPictures.end() ? found->second : QImage(),
-                      ResultFrameColour(picture));
+    const qreal dpr = effectPicture_.devicePixelRatio();
+    const QRect place = ResultPictureRect(size()).ToQRect();
+    const QImage shown = renderer_.Pictures().Result(
+        static_cast<int>(picture), QSize(static_cast<int>(std::lround(place.width() * dpr)),
+                                         static_cast<int>(std::lround(place.height() * dpr))));
+    DrawResultPicture(painter, size(), shown, ResultFrameColour(picture));
   }
   effect_ = Effect::Picture;
   UpdatePeekButtons();
@@ -293,6 +421,8 @@ void CTolvaViewWidget::Dissolve(bool fine) {
 }
 
 void CTolvaViewWidget::BeginDissolve() {
+  // The squares come from the canvas at the window's scale.
+  FollowScale();
   // Over whatever the window shows now (the result picture, or the map).
   if (effect_ == Effect::None) effectPicture_ = WindowPicture();
   effect_ = Effect::Dissolving;
@@ -300,11 +430,12 @@ void CTolvaViewWidget::BeginDissolve() {
 }
 
 void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
-  if (squares > 0) {
-    QPainter painter(&effectPicture_);
-    run.Step(painter, renderer_.Canvas(), squares);
-  }
-  repaint();
+  if (squares <= 0) return;
+  std::vector<QRect> shown;
+  shown.reserve(static_cast<size_t>(squares));
+  run.Step(effectPicture_, renderer_.Canvas(), effectPicture_.devicePixelRatio(), squares, shown);
+  // Only the new squares are shown, a few window tiles each.
+  repaint(SquaresRegion(shown, size()));
 }
 
 void CTolvaViewWidget::EndDissolve() {
@@ -320,11 +451,11 @@ void CTolvaViewWidget::FlashSeatHand(int seat) {
   flashRect_ = FlashSeatHandRect(Hits(), seat, app_.ScaleX, app_.ScaleY).ToQRect();
   for (int i = 0; i < kFlashInversions && !host_.Closing(); ++i) {
     flashOn_ = !flashOn_;
-    repaint();
+    repaint(flashRect_);
     host_.Wait(kFlashWaitMs);
   }
   flashOn_ = false;
-  repaint();
+  repaint(flashRect_);
 }
 
 bool CTolvaViewWidget::PrepareCardBacks() { return RebuildCardBacks(false); }
@@ -333,13 +464,14 @@ bool CTolvaViewWidget::RebuildCardBacks(bool force) {
   const Settings settings(host_.Store());
   const CardBackOptions options{settings.BackSet(), settings.CardWaku()};
   // The mark under the start icon blinks while the strip is drawn.
-  const auto progress = [this] {
+  const QRect mark = ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect();
+  const auto progress = [this, mark] {
     progressOn_ = !progressOn_;
-    repaint();
+    repaint(mark);
   };
   const bool ok = tolva::PrepareCardBacks(surfaces_, force, options, progress, Messages());
   progressOn_ = false;
-  repaint();
+  repaint(mark);
   return ok;
 }
 
@@ -348,7 +480,7 @@ bool CTolvaViewWidget::RebuildCardBacks(bool force) {
 void CTolvaViewWidget::ShowCommandMenu(int menuIndex) {
   if (commands_ == nullptr || host_.Closing()) return;
   commands_->ShowCommandMenu(menuIndex);
-  update();
+  UpdateOverlays();
 }
 
 // --- pointer and keys ---------------------------------------------------------------------------
@@ -409,10 +541,10 @@ void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
     NoteGrab(target, canvas);
     dragPoint_ = point;
     view_.LeftPress(target);
-    update();
+    UpdateOverlays();
   } else if (event->button() == Qt::RightButton) {
     view_.RightPress(target);
-    update();
+    UpdateOverlays();
   }
 }
 
@@ -423,7 +555,7 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
   if (view_.Dragging != DragKind::None) {
     dragPoint_ = point;
     view_.DragMove(TargetAt(Hits(), Context(), canvas, Gesture::Move));
-    update();
+    UpdateOverlays();
     return;
   }
   // (On the map the pointer's shape is the map's: MapViewport.)
@@ -440,7 +572,7 @@ void CTolvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
   view_.LeftRelease(TargetAt(Hits(), Context(), canvas, Gesture::Drop));
-  update();
+  UpdateOverlays();
   if (AcceptsInput()) UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
 }
 
@@ -458,7 +590,7 @@ void CTolvaViewWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (!AcceptsInput()) return;
   view_.Key(*key, (event->modifiers() & Qt::ControlModifier) != 0);
-  update();  // the keyboard cursor
+  UpdateOverlays();  // the keyboard cursor
 }
 
 void CTolvaViewWidget::UpdatePointerShape(const PointerTarget& target) {

@@ -60,7 +60,7 @@ struct TableWindow {
     view.Initialising = 0;
     for (int seat = 0; seat < kComputerSeats; ++seat)
       view.StockFlight[seat] = MakeFlight(kStockPoint, kSeatPlaces[seat]);
-    if (!window.LoadPictures(BuildTreePictures())) std::abort();
+    if (!window.LoadPictures(std::make_shared<const BuildTreePictures>())) std::abort();
 
     QScreen* screen = QGuiApplication::screens().value(dpr == 2 ? 1 : 0);
     window.winId();
