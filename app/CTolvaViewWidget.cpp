@@ -109,7 +109,8 @@ MessageSink CTolvaViewWidget::Messages() {
 void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
-  LoadPictures(std::make_shared<const PictureSource>());
+  // (Pictures given before, to tests and benchmarks, are kept.)
+  if (!loaded_) LoadPictures(std::make_shared<const PictureSource>());
   if (app_.PeekInstance) {
     // The peek window keeps to its own refresh; it polls even without its
     // pictures, so that it still closes when the game tells it to.
@@ -151,6 +152,23 @@ void CTolvaViewWidget::RedrawScene(bool tableChanged) {
       renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
   scaledStale_ = true;
   RepaintCanvas(changes);
+  if (const Background now = BackgroundColours(); now != background_) {
+    background_ = now;
+    // The strips beside the table in full screen are the frame's.
+    if (QWidget* frame = parentWidget(); frame != nullptr && frame->contentsMargins() != QMargins())
+      frame->update(QRegion(frame->rect()) - QRegion(geometry()));
+  }
+}
+
+CTolvaViewWidget::Background CTolvaViewWidget::BackgroundColours() const {
+  if (view_.TableActive && app_.ModernSystem)
+    return {colours::kBackground, GradientBottom(view_.ViewAngle)};
+  return {colours::kBackground, colours::kBackground};
+}
+
+void CTolvaViewWidget::ScaleChanged() {
+  peekButtons_->Place(app_.ScaleX, app_.ScaleY);
+  update();
 }
 
 void CTolvaViewWidget::RepaintCanvas(const std::vector<Rect>& changes) {
@@ -184,9 +202,9 @@ DeviceScale CTolvaViewWidget::CanvasScale(qreal dpr) const {
                         static_cast<int>(std::lround(kCanvasHeight * app_.ScaleY * dpr))));
 }
 
-void CTolvaViewWidget::FollowScale() {
+void CTolvaViewWidget::FollowScale(qreal dpr) {
   if (!loaded_ || app_.PeekInstance || renderer_.Canvas().isNull()) return;
-  const DeviceScale scale = CanvasScale(devicePixelRatioF());
+  const DeviceScale scale = CanvasScale(dpr);
   if (scale == renderer_.Scale()) return;
   renderer_.SetScale(scale);
   renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), false);
@@ -211,9 +229,6 @@ const QImage& CTolvaViewWidget::ScaledCanvas(qreal dpr) {
 }
 
 void CTolvaViewWidget::paintEvent(QPaintEvent* event) {
-  // A new size or screen first gets its canvas; the window never shows an
-  // enlarged one.
-  FollowScale();
   paintRegion_ = event->region();
   {
     QPainter painter(this);
@@ -267,6 +282,9 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
 }
 
 void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
+  // A new size or screen first gets its canvas; the window never shows an
+  // enlarged one.
+  FollowScale(dpr);
   const QRect device(QPoint(0, 0), QSize(static_cast<int>(std::ceil(width() * dpr)),
                                          static_cast<int>(std::ceil(height() * dpr))));
   const QImage* canvas = &renderer_.Canvas();
@@ -422,7 +440,7 @@ void CTolvaViewWidget::Dissolve(bool fine) {
 
 void CTolvaViewWidget::BeginDissolve() {
   // The squares come from the canvas at the window's scale.
-  FollowScale();
+  FollowScale(devicePixelRatioF());
   // Over whatever the window shows now (the result picture, or the map).
   if (effect_ == Effect::None) effectPicture_ = WindowPicture();
   effect_ = Effect::Dissolving;

@@ -68,6 +68,17 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   PointerTarget TargetAtWindow(QPoint window, Gesture gesture) const;
   // What the window shows, as a picture of its size at its device pixels.
   QImage WindowPicture();
+  // The colours at the top and the bottom of the table's background now
+  // (in full screen the strips beside the table continue it).
+  struct Background {
+    QRgb top = 0;
+    QRgb bottom = 0;
+    friend bool operator==(const Background&, const Background&) = default;
+  };
+  Background BackgroundColours() const;
+  // After a change of ScaleX and ScaleY: the peek buttons move and the
+  // window shows the canvas at the new scale.
+  void ScaleChanged();
   // The canvas as the window shows it (at the window's device pixels).
   const QImage& Canvas() const { return renderer_.Canvas(); }
   // The result picture or the dissolve is on the window.
@@ -128,9 +139,10 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   // The scale of a canvas that fills int(1200 x ScaleX) by int(900 x ScaleY)
   // window pixels at `dpr` device pixels each.
   DeviceScale CanvasScale(qreal dpr) const;
-  // Composes the canvas at the window's present scale when it is at another
-  // (a new size, or a screen of another pixel density).
-  void FollowScale();
+  // Composes the canvas at the window's present scale, at `dpr` device
+  // pixels a window pixel, when it is at another (a new size, or a screen of
+  // another pixel density).
+  void FollowScale(qreal dpr);
   // Repaints the window where canvas rectangles changed (or wholly).
   void RepaintCanvas(const std::vector<Rect>& changes);
   // Where the cursor and the dragged cards are now (window pixels).
@@ -167,6 +179,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QRect overlayShown_;
   // What the paint under way repaints (window pixels).
   QRegion paintRegion_;
+  Background background_;  // as last composed
 
   // Effects on the window.
   Effect effect_ = Effect::None;
