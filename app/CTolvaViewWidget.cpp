@@ -401,6 +401,7 @@ void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
                                          static_cast<int>(std::lround(place.height() * dpr))));
     DrawResultPicture(painter, size(), shown, ResultFrameColour(picture));
   }
+  effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
   effect_ = Effect::Picture;
   UpdatePeekButtons();
   repaint();
@@ -442,7 +443,10 @@ void CTolvaViewWidget::BeginDissolve() {
   // The squares come from the canvas at the window's scale.
   FollowScale(devicePixelRatioF());
   // Over whatever the window shows now (the result picture, or the map).
-  if (effect_ == Effect::None) effectPicture_ = WindowPicture();
+  if (effect_ == Effect::None) {
+    effectPicture_ = WindowPicture();
+    effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
+  }
   effect_ = Effect::Dissolving;
   UpdatePeekButtons();
 }
@@ -451,7 +455,7 @@ void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
   if (squares <= 0) return;
   std::vector<QRect> shown;
   shown.reserve(static_cast<size_t>(squares));
-  run.Step(effectPicture_, renderer_.Canvas(), effectPicture_.devicePixelRatio(), squares, shown);
+  run.Step(effectPicture_, renderer_.Canvas(), devicePixelRatioF(), squares, shown);
   // Only the new squares are shown, a few window tiles each.
   repaint(SquaresRegion(shown, size()));
 }

@@ -183,7 +183,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
 
   // Effects on the window.
   Effect effect_ = Effect::None;
-  QImage effectPicture_;  // the window's pixels while an effect runs
+  QImage effectPicture_;  // the window's device pixels while an effect runs
   bool flashOn_ = false;
   QRect flashRect_;
   bool progressOn_ = false;

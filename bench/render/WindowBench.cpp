@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/CMainFrame.h"
 #include "app/CTolvaViewWidget.h"
 #include "app/QtHost.h"
 #include "bench/render/BusyTable.h"
@@ -50,8 +51,8 @@ struct TableWindow {
   CTolvaView view{host};
   CTolvaViewWidget window{app, view, host};
 
-  // A window of w x h on the screen of that device pixel ratio; 3840 x 2160
-  // is the whole screen.
+  // A window of w x h on the screen of that device pixel ratio; a window of
+  // the screen's size is the table in full screen, where it keeps its shape.
   TableWindow(int w, int h, int dpr) {
     host.AttachWindow(window);
     view.t = BusyTable();
@@ -67,10 +68,10 @@ struct TableWindow {
     window.windowHandle()->setScreen(screen);
     window.move(screen->geometry().topLeft());
     const bool fullScreen = w == screen->geometry().width() && h == screen->geometry().height();
-    const float scale = fullScreen ? std::min(w / 1200.0f, h / 900.0f) : 0;
-    app.ScaleX = fullScreen ? scale : w / 1200.0f;
-    app.ScaleY = fullScreen ? scale : h / 900.0f;
-    window.resize(w, h);
+    const QSize table = fullScreen ? CMainFrame::FullScreenPlace(QSize(w, h)).size() : QSize(w, h);
+    app.ScaleX = table.width() / 1200.0f;
+    app.ScaleY = table.height() / 900.0f;
+    window.resize(table);
     window.show();
     Settle();
     window.RedrawScene(true);

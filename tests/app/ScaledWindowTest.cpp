@@ -17,6 +17,7 @@
 #include "app/PeekButtonRow.h"
 #include "app/QtHost.h"
 #include "render/Projection.h"
+#include "render/ResultPicture.h"
 #include "table/CTolvaView.h"
 #include "table/MemorySettingsStore.h"
 #include "table/SettingsSchema.h"
@@ -97,6 +98,36 @@ TEST_F(ScaledWindowTest, OnAScreenOfTwiceThePixelsTheWindowShowsTheCanvasDrawnAt
     EXPECT_GT(testing::MixedBlocks(window.Canvas(), device), 0.05)
         << "detail inside 2 x 2 blocks at " << part.left << "," << part.top;
   }
+}
+
+TEST_F(ScaledWindowTest, OnAScreenOfTwiceThePixelsADissolveCopiesTheCanvasUnderItsSquares) {
+  QScreen* dense = QGuiApplication::screens().value(1);
+  ASSERT_NE(dense, nullptr);
+  window.winId();
+  window.windowHandle()->setScreen(dense);
+  window.move(dense->geometry().topLeft());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  Size({640, 480});
+  view.MapShown = 1;  // the dissolve brings the table back over the map
+  const QImage map = window.WindowPicture();
+  window.BeginDissolve();
+  DissolveRun run(7, false, window.size(), app.ScaleX, app.ScaleY);
+  window.DissolveFrame(run, run.Total() / 3);
+  QImage shown = window.WindowPicture();
+  window.EndDissolve();
+  view.MapShown = 0;
+  ASSERT_EQ(shown.size(), QSize(1280, 960));
+  ASSERT_EQ(window.Canvas().size(), QSize(1280, 960));
+  int copied = 0, elsewhere = 0;
+  for (int y = 0; y < shown.height(); y += 3)
+    for (int x = 0; x < shown.width(); x += 3) {
+      const QRgb pixel = shown.pixel(x, y);
+      if (pixel == window.Canvas().pixel(x, y) && pixel != map.pixel(x, y)) ++copied;
+      else if (pixel != map.pixel(x, y)) ++elsewhere;
+    }
+  EXPECT_GT(copied, 10000) << "squares of the canvas, each where it lies";
+  EXPECT_EQ(elsewhere, 0) << "nothing but the map and the canvas under the squares";
 }
 
 TEST_F(ScaledWindowTest, ThePointerFindsTheSamePlacesAtEverySize) {
