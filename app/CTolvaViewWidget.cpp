@@ -57,14 +57,6 @@ void InvertOnWindow(QPainter& painter, const QRect& r) {
   painter.restore();
 }
 
-// A window rectangle in device pixels: every device pixel it touches.
-QRect ToDevice(const QRect& r, qreal dpr) {
-  return QRect(QPoint(static_cast<int>(std::floor(r.left() * dpr)),
-                      static_cast<int>(std::floor(r.top() * dpr))),
-               QPoint(static_cast<int>(std::ceil((r.right() + 1) * dpr)) - 1,
-                      static_cast<int>(std::ceil((r.bottom() + 1) * dpr)) - 1));
-}
-
 QPointF Clamped(QPointF offset) {
   return {std::clamp(offset.x(), 0.0, kCardWidth - 1.0),
           std::clamp(offset.y(), 0.0, kCardHeight - 1.0)};
@@ -228,13 +220,11 @@ const QImage& CTolvaViewWidget::ScaledCanvas(qreal dpr) {
   return scaled_;
 }
 
-void CTolvaViewWidget::paintEvent(QPaintEvent* event) {
-  paintRegion_ = event->region();
+void CTolvaViewWidget::paintEvent(QPaintEvent*) {
   {
     QPainter painter(this);
     Paint(painter);
   }
-  paintRegion_ = QRegion();
   if (loaded_ && !app_.PeekInstance) NoteFirstFrame();
 }
 
@@ -261,12 +251,10 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
                                          static_cast<int>(std::ceil(height() * dpr))));
   if (effect_ != Effect::None) {
     // The effect's picture is the window's size: it covers all of it. A
-    // dissolve frame asks for many small pieces, copied one by one.
-    if (paintRegion_.rectCount() > 1) {
-      for (const QRect& piece : paintRegion_) {
-        const QRect r = ToDevice(piece, dpr);
-        painter.drawImage(r.topLeft(), effectPicture_, r);
-      }
+    // dissolve frame copies just its new squares: the rest of the tiles it
+    // repaints shows the picture already.
+    if (!frameSquares_.empty()) {
+      for (const QRect& square : frameSquares_) painter.drawImage(square.topLeft(), effectPicture_, square);
     } else {
       painter.drawImage(0, 0, effectPicture_);
     }
@@ -275,9 +263,9 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
   } else if (!map) {
     PaintTable(painter, dpr);
   }
-  if (flashOn_) InvertOnWindow(painter, ToDevice(flashRect_, dpr));
+  if (flashOn_) InvertOnWindow(painter, DevicePixelsOf(flashRect_, dpr));
   if (progressOn_)
-    InvertOnWindow(painter, ToDevice(ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect(), dpr));
+    InvertOnWindow(painter, DevicePixelsOf(ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect(), dpr));
   painter.restore();
 }
 
@@ -455,9 +443,15 @@ void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
   if (squares <= 0) return;
   std::vector<QRect> shown;
   shown.reserve(static_cast<size_t>(squares));
-  run.Step(effectPicture_, renderer_.Canvas(), devicePixelRatioF(), squares, shown);
-  // Only the new squares are shown, a few window tiles each.
+  const qreal dpr = devicePixelRatioF();
+  run.Step(effectPicture_, renderer_.Canvas(), dpr, squares, shown);
+  // Only the new squares are shown: the window repaints the tiles they
+  // touch, and copies no more than the squares into them.
+  frameSquares_.clear();
+  for (const QRect& square : shown)
+    frameSquares_.push_back(DevicePixelsOf(square, dpr).intersected(effectPicture_.rect()));
   repaint(SquaresRegion(shown, size()));
+  frameSquares_.clear();
 }
 
 void CTolvaViewWidget::EndDissolve() {

@@ -177,8 +177,8 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   ScaledPictures peekPictures_{surfaces_};
   // Where the cursor and the dragged cards were painted last (window pixels).
   QRect overlayShown_;
-  // What the paint under way repaints (window pixels).
-  QRegion paintRegion_;
+  // The squares a dissolve frame shows, while it repaints (device pixels).
+  std::vector<QRect> frameSquares_;
   Background background_;  // as last composed
 
   // Effects on the window.

@@ -25,6 +25,13 @@ Rect DeviceScale::Unmap(const QRect& device) const {
               static_cast<int>(std::ceil((device.bottom() + 1) / y))};
 }
 
+QRect DevicePixelsOf(const QRect& window, double dpr) {
+  return QRect(QPoint(static_cast<int>(std::floor(window.left() * dpr)),
+                      static_cast<int>(std::floor(window.top() * dpr))),
+               QPoint(static_cast<int>(std::ceil((window.right() + 1) * dpr)) - 1,
+                      static_cast<int>(std::ceil((window.bottom() + 1) * dpr)) - 1));
+}
+
 DeviceScale ScaleFor(QSize deviceCanvas) {
   return {static_cast<double>(deviceCanvas.width()) / kCanvasWidth,
           static_cast<double>(deviceCanvas.height()) / kCanvasHeight};

@@ -37,4 +37,8 @@ struct DeviceScale {
 // The scale at which a canvas of 1200 x 900 fills exactly `deviceCanvas` pixels.
 DeviceScale ScaleFor(QSize deviceCanvas);
 
+// Every device pixel a rectangle of window pixels touches, `dpr` device
+// pixels a window pixel.
+QRect DevicePixelsOf(const QRect& window, double dpr);
+
 }  // namespace tolva

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "render/DeviceScale.h"
 #include "render/Pixels.h"
 
 namespace tolva {
@@ -67,26 +68,20 @@ int DissolveRun::Step(QPainter& window, const QImage& canvas, int count) {
 
 int DissolveRun::Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
                       std::vector<QRect>& shown) {
-  const bool copies = !deviceCanvas.isNull() && deviceCanvas.format() == window.format() &&
-                      window.depth() == 32;
+  const size_t first = shown.size();
   int drawn = 0;
-  while (drawn < count && !Finished()) {
-    const QRect target = Next().target;
-    shown.push_back(target);
-    ++drawn;
-    if (!copies) continue;
-    // The device pixels the square covers, and of them those both pictures have.
-    const QRect device = QRect(QPoint(static_cast<int>(std::floor(target.left() * dpr)),
-                                      static_cast<int>(std::floor(target.top() * dpr))),
-                               QPoint(static_cast<int>(std::ceil((target.right() + 1) * dpr)) - 1,
-                                      static_cast<int>(std::ceil((target.bottom() + 1) * dpr)) - 1))
+  for (; drawn < count && !Finished(); ++drawn) shown.push_back(Next().target);
+  if (deviceCanvas.isNull() || deviceCanvas.format() != window.format() || window.depth() != 32)
+    return drawn;
+  for (size_t i = first; i < shown.size(); ++i) {
+    const QRect pixels = DevicePixelsOf(shown[i], dpr)
                              .intersected(window.rect())
                              .intersected(deviceCanvas.rect());
-    if (device.isEmpty()) continue;
-    const qsizetype bytes = static_cast<qsizetype>(device.width()) * 4;
-    for (int y = device.top(); y <= device.bottom(); ++y)
-      std::memcpy(window.scanLine(y) + device.left() * 4,
-                  deviceCanvas.constScanLine(y) + device.left() * 4, static_cast<size_t>(bytes));
+    // The canvas's own pixels under the square.
+    const size_t bytes = static_cast<size_t>(pixels.width()) * 4;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+      std::memcpy(window.scanLine(y) + pixels.left() * 4,
+                  deviceCanvas.constScanLine(y) + pixels.left() * 4, bytes);
   }
   return drawn;
 }
