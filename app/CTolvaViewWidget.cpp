@@ -378,16 +378,18 @@ void CTolvaViewWidget::UpdateOverlays() {
 
 void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
   const QtHost::BusyScope busy(host_);
-  effectPicture_ = WindowPicture();
+  // The picture in its frame fills the window: made at its device pixels
+  // from the densest picture it needs.
+  const qreal dpr = devicePixelRatioF();
+  effectPicture_ = QImage(DevicePixelsOf(rect(), dpr).size(), QImage::Format_RGB32);
+  effectPicture_.setDevicePixelRatio(dpr);
   {
-    // The picture is made at its size on the device from the densest one.
     QPainter painter(&effectPicture_);
-    const qreal dpr = effectPicture_.devicePixelRatio();
     const QRect place = ResultPictureRect(size()).ToQRect();
-    const QImage shown = renderer_.Pictures().Result(
-        static_cast<int>(picture), QSize(static_cast<int>(std::lround(place.width() * dpr)),
-                                         static_cast<int>(std::lround(place.height() * dpr))));
-    DrawResultPicture(painter, size(), shown, ResultFrameColour(picture));
+    DrawResultPicture(painter, size(),
+                      renderer_.Pictures().Result(static_cast<int>(picture),
+                                                  DevicePixelsOf(place, dpr).size()),
+                      ResultFrameColour(picture));
   }
   effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
   effect_ = Effect::Picture;

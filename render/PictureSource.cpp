@@ -21,9 +21,10 @@ QImage PictureSource::Bitmap(int id, int density) const {
   return picture;
 }
 
-QImage PictureSource::CardSheet(int density) const {
+QImage PictureSource::CardSheet(int density, const QRect& clip) const {
   QImageReader reader(QFileInfo(CardSheetPath()).dir().filePath(DenseCardSheetFileName(density)),
                       "jpeg");
+  if (!clip.isEmpty()) reader.setClipRect(clip);
   QImage sheet = reader.read();
   sheet.setDevicePixelRatio(1);
   return sheet;

@@ -21,10 +21,11 @@ class PictureSource {
   // The embedded bitmap drawn at `density` (2 or 3) times its size; a null
   // image when the program has none.
   virtual QImage Bitmap(int id, int density) const;
-  // The card face sheet drawn at `density` (2 or 3) times its size, cells of
-  // 151 x 215 times the density; a null image when the file is missing or
-  // damaged (the faces are then enlarged from the sheet).
-  virtual QImage CardSheet(int density) const;
+  // The part `clip` (all of it when empty) of the card face sheet drawn at
+  // `density` (2 or 3) times its size, cells of 151 x 215 times the density;
+  // a null image when the file is missing or damaged (the faces are then
+  // enlarged from the sheet).
+  virtual QImage CardSheet(int density, const QRect& clip = QRect()) const;
 };
 
 inline constexpr const char* kCardSheetFileName = "TolvaGameSys.dll";

@@ -12,7 +12,8 @@ namespace tolva {
 
 namespace {
 
-constexpr double kFarFanScale = 0.71192056;  // as the surfaces' far fans
+// Faces shrunk for face-up computer hands kept at most; beyond, they are made again.
+constexpr size_t kMostShrunkFaces = 64;
 
 // The bitmaps drawn on the table, with how the surfaces keep them.
 struct BitmapUse {
@@ -41,30 +42,27 @@ const BitmapUse* UseOf(int id) {
 
 void ScaledPictures::SetSource(std::shared_ptr<const PictureSource> source) {
   source_ = std::move(source);
-  bitmaps_.clear();
-  sheet_ = QImage();
-  sheetTried_ = false;
-  made_.clear();
-  cursors_.clear();
+  Forget();
 }
 
 void ScaledPictures::SetScale(const DeviceScale& scale) {
   if (scale == scale_) return;
-  if (scale.Density() != scale_.Density()) {
-    bitmaps_.clear();
-    sheet_ = QImage();
-    sheetTried_ = false;
-  }
   scale_ = scale;
-  made_.clear();
-  cursors_.clear();
+  Forget();
 }
 
 void ScaledPictures::ForgetIfStale() {
   if (version_ == s_.Version()) return;
   version_ = s_.Version();
+  Forget();
+}
+
+void ScaledPictures::Forget() {
   bitmaps_.clear();
+  faces_ = QImage();
+  suitMade_.fill(false);
   made_.clear();
+  shrunkFaces_.clear();
   cursors_.clear();
 }
 
@@ -108,25 +106,50 @@ QImage ScaledPictures::Cell(const Dense& dense, int x, int y, int w, int h) {
   return dense.image.copy(x * d, y * d, w * d, h * d);
 }
 
-QImage ScaledPictures::DenseFace(int code) {
-  if (IsJoker(code)) return Cell(Bitmap(kBmpJokerStrip), 0, 0, kCardWidth, kCardHeight);
-  if (!IsOrdinary(code)) return {};
+bool ScaledPictures::MakeSuit(int suit) {
+  if (suitMade_[static_cast<size_t>(suit)]) return true;
+  const QSize cell = scale_.Size(kCardWidth, kCardHeight);
+  // The suit's row of the densest sheet there is, else of the surfaces' own.
   const int density = scale_.Density();
-  if (density > 1 && source_ && !sheetTried_) {
-    sheetTried_ = true;
-    const QImage sheet = source_->CardSheet(density);
-    // A sheet too small for its cells is as good as none.
-    if (sheet.width() >= kRanks * kCardWidth * density &&
-        sheet.height() >= kSuits * kCardHeight * density)
-      sheet_ = Opaque(sheet);
+  QImage row;
+  int rowDensity = density;
+  if (density > 1 && source_) {
+    row = source_->CardSheet(density, QRect(0, suit * kCardHeight * density,
+                                            kRanks * kCardWidth * density, kCardHeight * density));
+    if (row.width() < kRanks * kCardWidth * density || row.height() < kCardHeight * density)
+      row = QImage();
   }
-  if (!sheet_.isNull()) {
-    const Dense dense{sheet_, density};
-    return Cell(dense, RankOf(code) * kCardWidth, SuitOf(code) * kCardHeight, kCardWidth,
-                kCardHeight);
+  if (row.isNull()) {
+    if (s_.CardSheet.isNull()) return false;
+    row = s_.CardSheet.copy(0, suit * kCardHeight, kRanks * kCardWidth, kCardHeight);
+    rowDensity = 1;
   }
-  const FaceRef face = s_.FaceOf(code);
-  return face.image != nullptr ? face.image->copy(face.source) : QImage();
+  if (faces_.isNull()) faces_ = NewSurface(kRanks * cell.width(), kSuits * cell.height(), colours::kFelt);
+  if (faces_.isNull()) return false;
+  row = Opaque(row);
+  QPainter painter(&faces_);
+  for (int rank = 0; rank < kRanks; ++rank) {
+    const QImage face = row.copy(rank * kCardWidth * rowDensity, 0, kCardWidth * rowDensity,
+                                 kCardHeight * rowDensity);
+    painter.drawImage(rank * cell.width(), suit * cell.height(),
+                      Halftone(face, cell.width(), cell.height()));
+  }
+  suitMade_[static_cast<size_t>(suit)] = true;
+  return true;
+}
+
+ScaledPictures::Piece ScaledPictures::Face(int code) {
+  const QSize cell = scale_.Size(kCardWidth, kCardHeight);
+  if (IsJoker(code)) {
+    QImage& joker = made_[{static_cast<int>(PictureKind::Face), 53, kCardWidth, kCardHeight}];
+    if (joker.isNull())
+      joker = Halftone(Cell(Bitmap(kBmpJokerStrip), 0, 0, kCardWidth, kCardHeight), cell.width(),
+                       cell.height());
+    return {&joker, joker.rect()};
+  }
+  if (!IsOrdinary(code) || !MakeSuit(SuitOf(code))) return {};
+  return {&faces_, QRect(RankOf(code) * cell.width(), SuitOf(code) * cell.height(), cell.width(),
+                         cell.height())};
 }
 
 QImage ScaledPictures::DenseCardBack() {
@@ -157,7 +180,12 @@ QImage ScaledPictures::DenseCardBack() {
 QImage ScaledPictures::Make(PictureRef picture, QSize size) {
   const int i = picture.index;
   switch (picture.kind) {
-    case PictureKind::Face: return Halftone(DenseFace(i), size.width(), size.height());
+    case PictureKind::Face: {
+      // Shrunk from the face at the scale (for the computer seats' hands).
+      const Piece face = Face(i);
+      if (face.image == nullptr) return {};
+      return Halftone(face.image->copy(face.source), size.width(), size.height());
+    }
     case PictureKind::CardBack: return Halftone(DenseCardBack(), size.width(), size.height());
     case PictureKind::Buttons:
       return Halftone(Bitmap(kBmpButtons).image, size.width(), size.height());
@@ -230,23 +258,30 @@ ScaledPictures::Piece ScaledPictures::Get(PictureRef picture, const Rect& place)
     return {};
   }
   const QSize size = scale_.Size(place.Width(), place.Height());
+  if (picture.kind == PictureKind::Face) {
+    if (place.Width() == kCardWidth && place.Height() == kCardHeight) return Face(i);
+    const std::tuple<int, int, int> key{i, place.Width(), place.Height()};
+    if (!shrunkFaces_.contains(key) && shrunkFaces_.size() >= kMostShrunkFaces) shrunkFaces_.clear();
+    QImage& shrunk = shrunkFaces_[key];
+    if (shrunk.isNull()) shrunk = Make(picture, size);
+    return {&shrunk, shrunk.rect()};
+  }
   QImage& made = made_[{static_cast<int>(picture.kind), i, place.Width(), place.Height()}];
   if (made.isNull()) made = Make(picture, size);
   return {&made, made.rect()};
 }
 
-QImage ScaledPictures::Result(int id, QSize size) {
+QImage ScaledPictures::Result(int id, QSize size) const {
   const auto own = s_.ResultPictures.find(id);
   const QImage small = own != s_.ResultPictures.end() ? own->second : QImage();
   if (small.isNull() || size.isEmpty()) return small;
-  // The density that needs no enlarging, as far as the program has one.
   const double needed = std::max(static_cast<double>(size.width()) / small.width(),
                                  static_cast<double>(size.height()) / small.height());
   QImage picture;
   for (int density = std::clamp(static_cast<int>(std::ceil(needed - 1e-6)), 1, 3);
        density > 1 && picture.isNull() && source_; --density)
     picture = Opaque(source_->Bitmap(id, density));
-  return Halftone(picture.isNull() ? small : picture, size.width(), size.height());
+  return picture.isNull() ? small : picture;
 }
 
 const QImage& ScaledPictures::Cursor(QSize size) {

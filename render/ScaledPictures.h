@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -39,14 +40,16 @@ class ScaledPictures {
 
   // The keyboard cursor's sprite at a size in device pixels.
   const QImage& Cursor(QSize size);
-  // An end-of-game picture (bitmap number) made at `size` device pixels from
-  // the densest version of it there is.
-  QImage Result(int id, QSize size);
+  // An end-of-game picture (bitmap number) to be stretched to `size` device
+  // pixels: the least dense version there is that needs no enlarging (the
+  // densest one, when all do).
+  QImage Result(int id, QSize size) const;
   // The card back (the face down dragged stock card) at the device scale.
   Piece CardBack() { return Get({PictureKind::CardBack, 0}, Rect::Sized(0, 0, kCardWidth, kCardHeight)); }
 
  private:
   void ForgetIfStale();
+  void Forget();
   // A bitmap at the density the scale asks for (its key made transparent),
   // or the surfaces' own when the program has no denser one; with the
   // density it was drawn at.
@@ -55,7 +58,10 @@ class ScaledPictures {
     int density = 1;
   };
   const Dense& Bitmap(int id);
-  QImage DenseFace(int code);
+  // The face at the scale: a cell of faces_, its suit's row made from the
+  // densest sheet there is when it is first asked for; the joker apart.
+  Piece Face(int code);
+  bool MakeSuit(int suit);
   QImage DenseCardBack();
   QImage Make(PictureRef picture, QSize size);
   // The cell (x, y, w, h in 1x pixels) of a dense bitmap.
@@ -66,9 +72,12 @@ class ScaledPictures {
   DeviceScale scale_;
   int version_ = -1;
   std::map<int, Dense> bitmaps_;  // by bitmap number, at the scale's density
-  QImage sheet_;                  // the card faces at the scale's density
-  bool sheetTried_ = false;
+  // The 52 faces at the scale in cells of one size, as the sheet lays them out.
+  QImage faces_;
+  std::array<bool, 4> suitMade_{};
   std::map<std::tuple<int, int, int, int>, QImage> made_;  // kind, index, w, h
+  // The faces shrunk for the computer seats' face-up hands, a bounded few.
+  std::map<std::tuple<int, int, int>, QImage> shrunkFaces_;  // code, w, h
   std::map<std::pair<int, int>, QImage> cursors_;
 };
 

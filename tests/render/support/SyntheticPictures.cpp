@@ -216,8 +216,10 @@ QImage SyntheticPictures::Bitmap(int id, int density) const {
   return SyntheticBitmap(id, density);
 }
 
-QImage SyntheticPictures::CardSheet(int density) const {
-  return dense ? SyntheticCardSheet(density) : QImage();
+QImage SyntheticPictures::CardSheet(int density, const QRect& clip) const {
+  if (!dense) return {};
+  const QImage sheet = SyntheticCardSheet(density);
+  return clip.isEmpty() ? sheet : sheet.copy(clip);
 }
 
 QString WriteCardLibrary(const QString& folder, const QImage& sheet) {

@@ -35,7 +35,7 @@ class SyntheticPictures : public PictureSource {
   QString CardSheetPath() const override { return sheetPath; }
   // With `dense`, the pictures at 2 and 3 times their size; else none.
   QImage Bitmap(int id, int density) const override;
-  QImage CardSheet(int density) const override;
+  QImage CardSheet(int density, const QRect& clip) const override;
 
   std::map<int, QImage> replaced;  // bitmaps a test draws itself
   std::set<int> missing;           // bitmaps that fail to load
