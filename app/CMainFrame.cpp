@@ -14,13 +14,16 @@
 
 #include "app/AppState.h"
 #include "app/CTolvaViewWidget.h"
+#include "app/ChronicleMessages.h"
 #include "app/CommandIds.h"
 #include "app/CommandMenus.h"
 #include "app/FrameCommandShell.h"
 #include "app/PeekProbe.h"
 #include "app/PeekWindow.h"
 #include "app/QtHost.h"
+#include "chronicle/ChronicleWriter.h"
 #include "dialogs/COpenning.h"
+#include "dialogs/ChronicleWindow.h"
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
 #include "table/PeekChannel.h"
@@ -87,6 +90,7 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
   } else {
     AddAccelerators();
     window_->installEventFilter(this);
+    StartChronicle();
   }
 }
 
@@ -98,19 +102,22 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::AddAccelerators() {
-  // F1 … F10 give the commands of the accelerator table.
-  for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i) {
+  // F1 … F10 give the commands of the accelerator table, F12 the chronicle.
+  auto accelerator = [this](int key, int id) {
     auto* action = new QAction(this);
-    action->setShortcut(QKeySequence(Qt::Key_F1 + static_cast<int>(i)));
+    action->setShortcut(QKeySequence(key));
     action->setShortcutContext(Qt::WindowShortcut);
     action->setAutoRepeat(false);
-    connect(action, &QAction::triggered, this, [this, id = kFunctionKeyCommands[i]] {
+    connect(action, &QAction::triggered, this, [this, id] {
       if (!AcceptsCommands()) return;
       commands_->RunCommand(id);
       window_->UpdateOverlays();  // the keyboard cursor
     });
     addAction(action);
-  }
+  };
+  for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i)
+    accelerator(Qt::Key_F1 + static_cast<int>(i), kFunctionKeyCommands[i]);
+  accelerator(Qt::Key_F12, kCmdChronicle);
   // F11: full screen and back, not a command of the game's own (held by the
   // table's window, beside the game's ten keys of the frame).
   auto* fullScreen = new QAction(window_);
@@ -121,6 +128,39 @@ void CMainFrame::AddAccelerators() {
     if (AcceptsCommands()) ToggleFullScreen();
   });
   window_->addAction(fullScreen);
+}
+
+void CMainFrame::StartChronicle() {
+  chroniclePath_ = DefaultChroniclePath();
+  // Both run on the writer's thread and hand over to this window's.
+  auto report = [this](ChronicleProblem problem, const QString& file) {
+    QMetaObject::invokeMethod(
+        this, [this, problem, file] { ShowChronicleMessage(this, problem, file); },
+        Qt::QueuedConnection);
+  };
+  auto written = [this] {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (chronicleWindow_ && chronicleWindow_->isVisible()) chronicleWindow_->Reload();
+        },
+        Qt::QueuedConnection);
+  };
+  chronicle_ = std::make_unique<ChronicleWriter>(chroniclePath_, report, written);
+  host_->AttachChronicle(*chronicle_);
+}
+
+ChronicleWindow* CMainFrame::Chronicle() const { return chronicleWindow_; }
+
+void CMainFrame::ShowChronicle() {
+  if (!chronicleWindow_) {
+    chronicleWindow_ = new ChronicleWindow(
+        chroniclePath_, [this] { return QString::fromStdString(Settings(store_).ChronicleCampaign()); },
+        this);
+  }
+  chronicleWindow_->show();
+  chronicleWindow_->raise();
+  chronicleWindow_->activateWindow();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

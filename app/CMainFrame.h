@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QPointer>
 #include <QSize>
 #include <memory>
 #include <optional>
@@ -21,6 +22,8 @@
 namespace tolva {
 
 struct AppState;
+class ChronicleWindow;
+class ChronicleWriter;
 class CommandMenus;
 class CTolvaView;
 class PeekProbe;
@@ -69,6 +72,13 @@ class CMainFrame : public QMainWindow {
   // selection was cancelled).
   void Quit();
 
+  // The chronicle window beside the table, made the first time; raised when
+  // it is open already.
+  void ShowChronicle();
+  ChronicleWindow* Chronicle() const;
+  // Where the game's chronicle is kept ($XDG_DATA_HOME/TolvaGame/chronicle.sqlite).
+  const QString& ChroniclePath() const { return chroniclePath_; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -86,11 +96,16 @@ class CMainFrame : public QMainWindow {
   void FitToGamen();
   // ScaleX and ScaleY for the table window's size `table`.
   void Rescale(QSize table);
+  void StartChronicle();
   bool AcceptsCommands() const;
   void ResetPeekChannel();
 
   AppState& app_;
   SettingsStore& store_;
+  QString chroniclePath_;
+  // The writer goes last: the game hands it entries until it is gone.
+  std::unique_ptr<ChronicleWriter> chronicle_;
+  QPointer<ChronicleWindow> chronicleWindow_;
   std::unique_ptr<QtHost> host_;
   std::unique_ptr<CTolvaView> view_;
   std::unique_ptr<PeekProbe> peekProbe_;

@@ -9,10 +9,12 @@
 #include <memory>
 
 #include "app/AppState.h"
+#include "app/GameLock.h"
 
 namespace tolva {
 
 class CMainFrame;
+class ChronicleWindow;
 class QtSettingsStore;
 
 class CTolvaApp : public QApplication, public AppState {
@@ -21,14 +23,23 @@ class CTolvaApp : public QApplication, public AppState {
   ~CTolvaApp() override;
 
   // The start-up sequence; false ends the process before any window is shown
-  // (the picture library is missing).
+  // (the picture library is missing, the command line is wrong, another game
+  // runs, or a peek window has no settings to follow).
   bool InitInstance();
 
   CMainFrame* MainFrame() const { return frame_.get(); }
 
  private:
+  // The chronicle window alone (--chronicle FILE): no game is started.
+  bool ShowChronicleAlone(const QString& file);
+  void PlayWithoutTheFile();
+
+  // Nothing is read or written before this is held: a second copy ends
+  // without touching the first one's settings or its peek window.
+  GameLock lock_;
   std::unique_ptr<QtSettingsStore> store_;
   std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<ChronicleWindow> chronicle_;
 };
 
 }  // namespace tolva

@@ -93,7 +93,9 @@ CTolvaViewWidget::CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host
 CTolvaViewWidget::~CTolvaViewWidget() { view_.OnDestroy(); }
 
 MessageSink CTolvaViewWidget::Messages() {
-  return [this](int stringId, MessageStyle style) { host_.ShowMessage({}, stringId, style); };
+  return [this](std::string_view prefix, int stringId, MessageStyle style) {
+    host_.ShowMessage(prefix, stringId, style);
+  };
 }
 
 // --- first showing ------------------------------------------------------------------------------
@@ -121,7 +123,8 @@ bool CTolvaViewWidget::LoadPictures(std::shared_ptr<const PictureSource> picture
   // loader says nothing of its own; the player is told which file failed
   // rather than left before an empty window.
   if (LoadBoardPictures(surfaces_, *pictures, app_.PeekInstance != 0, Messages())) {
-    if (LoadCardSheet(surfaces_, *pictures, Messages())) {
+    // A peek window says nothing of a temporary folder: the game has told it.
+    if (LoadCardSheet(surfaces_, *pictures, app_.PeekInstance ? MessageSink() : Messages())) {
       loaded_ = true;
       host_.AttachMapPicture(mapPixels_);
     } else {

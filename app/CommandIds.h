@@ -38,6 +38,7 @@ inline constexpr std::array<int, 6> kCmdScreenSize{32818, 32819, 32820, 32821, 3
 // --- pop-up 2, help ---------------------------------------------------------------------
 inline constexpr int kCmdHelpRules = 32777;
 inline constexpr int kCmdHelpControls = 32840;
+inline constexpr int kCmdChronicle = 32841;  // "戦績(&C)" and F12: the chronicle window
 inline constexpr int kCmdAbout = 57664;
 
 // --- pop-up 3, declarations (F9 and F10 too) -------------------------------------------------

@@ -124,6 +124,7 @@ void CommandMenus::RunCommand(int id) {
     case kCmdHelpControls:
       shell_.ShowHelpPage("tolvagame_sousa.html", "トルヴァゲームの操作方法");
       return;
+    case kCmdChronicle: shell_.ShowChronicle(); return;
     case kCmdAbout: shell_.ShowAbout(); return;
 
     // --- declarations -----------------------------------------------------------------------

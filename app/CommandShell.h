@@ -52,6 +52,9 @@ class CommandShell {
   // The help window on the page file `page` of the help folder, titled `title`.
   virtual void ShowHelpPage(std::string_view page, std::string_view title) = 0;
   virtual void ShowAbout() = 0;
+  // The chronicle window, beside the table (the game goes on); raised when
+  // it is open already.
+  virtual void ShowChronicle() = 0;
 };
 
 }  // namespace tolva

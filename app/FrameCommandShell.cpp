@@ -70,6 +70,8 @@ void FrameCommandShell::ShowHelpPage(std::string_view page, std::string_view tit
   });
 }
 
+void FrameCommandShell::ShowChronicle() { frame_.ShowChronicle(); }
+
 void FrameCommandShell::ShowAbout() {
   CAboutDlg about(&frame_);
   host_.RunModal([&] { return about.exec(); });

@@ -29,6 +29,7 @@ class FrameCommandShell : public CommandShell {
   CardBackOutcome RunCardBackCommand() override;
   void ShowHelpPage(std::string_view page, std::string_view title) override;
   void ShowAbout() override;
+  void ShowChronicle() override;
 
  private:
   DialogServices Services() const;

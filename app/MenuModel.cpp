@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/CommandIds.h"
+#include "res/ChronicleTexts.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -128,6 +129,7 @@ MenuItems HelpMenu() {
   return {
       MenuItem::Command("トルヴァゲームのルール(&R)", kCmdHelpRules),
       MenuItem::Command("トルヴァゲームの操作方法(&S)", kCmdHelpControls),
+      MenuItem::Command(std::string(chronicle_text::kHelpMenuItem), kCmdChronicle),
       MenuItem::Separator(),
       MenuItem::Command("バージョン情報 (&A)", kCmdAbout),
   };

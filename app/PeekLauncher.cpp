@@ -20,7 +20,7 @@ bool PeekLauncher::Start() {
   const QString program =
       program_.isEmpty() ? QCoreApplication::applicationFilePath() : program_;
   qint64 pid = 0;
-  if (program.isEmpty() ||
+  if (!enabled_ || program.isEmpty() ||
       !QProcess::startDetached(program, {QString::fromLatin1(kPeekSwitch)}, QString(), &pid))
     return false;
   pid_ = pid;

@@ -19,6 +19,8 @@ class PeekLauncher {
 
   // Starts the program detached with "/W"; false when it could not be started.
   bool Start();
+  // From now on Start() starts nothing and answers false.
+  void Disable() { enabled_ = false; }
   // The process Start() started last is still running as a peek instance
   // (false when none was started, when it has ended, and when its process
   // number now belongs to another program).
@@ -28,6 +30,7 @@ class PeekLauncher {
  private:
   QString program_;
   qint64 pid_ = 0;
+  bool enabled_ = true;
 };
 
 // Whether the process `pid` runs with the peek switch on its command line,

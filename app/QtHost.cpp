@@ -10,6 +10,7 @@
 #include "app/HostWindow.h"
 #include "app/MessageBox.h"
 #include "app/PeekWindow.h"
+#include "chronicle/ChronicleWriter.h"
 #include "table/CTolvaView.h"
 
 namespace tolva {
@@ -128,6 +129,11 @@ bool QtHost::PeekInstanceRunning() { return peek_.Running(); }
 
 void QtHost::ResizePeekWindow(int width, int height) {
   if (mainWindow_ && !closing_) ResizeKeepingCorner(*mainWindow_, QSize(width, height));
+}
+
+void QtHost::Chronicle(const ChronicleEntry& entry) {
+  // Also while closing: the end of a campaign comes just before the program ends.
+  if (chronicle_ != nullptr) chronicle_->Post(entry, QDateTime::currentSecsSinceEpoch());
 }
 
 void QtHost::BeginClosing() {

@@ -22,6 +22,7 @@
 
 namespace tolva {
 
+class ChronicleWriter;
 class CTolvaView;
 class HostWindow;
 
@@ -37,6 +38,10 @@ class QtHost : public Host {
   void OnTimerTicks(std::function<void(int id)> handler) { onTimer_ = std::move(handler); }
   void AttachWindow(HostWindow& window);  // drawing and effects
   void AttachMapPicture(PixelMap& map);
+  // Where the chronicle's entries go (a peek instance keeps none).
+  void AttachChronicle(ChronicleWriter& writer) { chronicle_ = &writer; }
+  // From now on the chronicle keeps nothing of this run.
+  void DetachChronicle() { chronicle_ = nullptr; }
   // The modal course selection: true on OK (it has written the purses and the
   // course), false on Cancel.
   void SetCourseSelection(std::function<bool()> run) { courseSelection_ = std::move(run); }
@@ -65,6 +70,7 @@ class QtHost : public Host {
   bool StartPeekInstance() override;
   bool PeekInstanceRunning() override;
   void ResizePeekWindow(int width, int height) override;
+  void Chronicle(const ChronicleEntry& entry) override;
 
   // --- for the window and the frame ----------------------------------------------------------
   GameTimers& Timers() { return timers_; }
@@ -101,6 +107,7 @@ class QtHost : public Host {
   std::function<void(int id)> onTimer_;
   HostWindow* window_ = nullptr;
   PixelMap* map_ = nullptr;
+  ChronicleWriter* chronicle_ = nullptr;
   // Until the pictures are loaded the campaign finds an empty map: reads give
   // no colour and marks go nowhere.
   QImage noMap_;

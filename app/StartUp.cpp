@@ -13,6 +13,17 @@ bool HasPeekSwitch(const QStringList& arguments) {
   return arguments.mid(1).join(u' ').contains(QLatin1String("/W"), Qt::CaseSensitive);
 }
 
+QString ChronicleFileArgument(const QStringList& arguments, bool& bad) {
+  bad = false;
+  const qsizetype at = arguments.indexOf(QLatin1String(kChronicleSwitch), 1);
+  if (at < 0) return {};
+  if (at + 1 >= arguments.size() || arguments[at + 1].isEmpty()) {
+    bad = true;
+    return {};
+  }
+  return arguments[at + 1];
+}
+
 int CunningModeForDepth(int bitsPerPixel) { return bitsPerPixel >= 24 ? 1 : 0; }
 
 QString LibraryFilePath(const QString& executableDir) {

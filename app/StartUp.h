@@ -1,5 +1,5 @@
 // The pieces of the program's start-up that can be told apart from the
-// running application: the peek switch on the command line, the cunning-mode
+// running application: the peek and chronicle switches on the command line, the cunning-mode
 // flag from the display depth, the picture library beside the executable, and
 // Qt's own Japanese translation and the Japanese font.
 #pragma once
@@ -17,6 +17,12 @@ namespace tolva {
 // program's own path is left out: on this system paths are written with "/",
 // so a folder named "W…" would otherwise start a peek instance by accident.
 bool HasPeekSwitch(const QStringList& arguments);
+
+// `TolvaGame --chronicle FILE` shows the chronicle window alone on FILE (a
+// chronicle the simulator wrote, or a copy). The file named, empty without
+// the switch; `bad` is set when the switch has no file after it.
+QString ChronicleFileArgument(const QStringList& arguments, bool& bad);
+inline constexpr char kChronicleSwitch[] = "--chronicle";
 
 // Cunning mode needs a full-colour display. Windows reports 32 bits per pixel
 // for true colour where X11 reports 24 (the same pixels without the unused

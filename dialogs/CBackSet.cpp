@@ -23,6 +23,7 @@
 #include "dialogs/QtText.h"
 #include "render/CardBacks.h"
 #include "render/ImageFiles.h"
+#include "render/TempFolder.h"
 #include "render/Pixels.h"
 #include "render/Surfaces.h"
 #include "res/ResourceIds.h"
@@ -39,10 +40,6 @@ constexpr int kDialogUnitsWide = 250;
 constexpr int kDialogUnitsHigh = 228;
 constexpr int kLabelMargin = 14;
 constexpr int kButtonMargin = 6;
-
-MessageSink SinkOf(const DialogServices& services) {
-  return [services](int stringId, MessageStyle style) { services.Message(stringId, style); };
-}
 
 // A one-pixel frame just inside r.
 void Frame(QPainter& painter, const QRect& r, const QColor& colour) {
@@ -78,7 +75,7 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
 
   const Settings settings(context_.store);
   SelectPreview(settings.BackSet() == 1 ? kFreePreview : kDefaultPreview);
-  HasFreeImage = LoadFreeImage(context_.surfaces, SinkOf(context_.services)) ? 1 : 0;
+  HasFreeImage = LoadFreeImage(context_.surfaces, context_.services.Sink()) ? 1 : 0;
 
   PreviewRect[kDefaultPreview] = UnitRect(24, 88, 76, 115);
   PreviewRect[kFreePreview] = UnitRect(118, 86, 100, 120);
@@ -219,7 +216,7 @@ void CBackSet::ChooseFile() {
 
 bool CBackSet::SetFreeImageFromPath(const QString& path) {
   if (path.isEmpty() || !QFileInfo::exists(path)) return false;
-  const MessageSink messages = SinkOf(context_.services);
+  const MessageSink messages = context_.services.Sink();
   const QImage picture = DecodePlayerImage(path, messages);  // 30056 or 30001 on its own
   if (picture.isNull()) return false;
   QImage back = StretchToCardBack(picture);
@@ -250,10 +247,14 @@ bool CBackSet::Save() {
     if (Changed == 1) {
       // A free image that could not be written is not chosen: the card backs
       // would otherwise fall back to the default one without a word.
-      const MessageSink messages = SinkOf(context_.services);
-      const QString folder = TempFolder(QString(), messages);
-      if (folder.isEmpty()) return false;
-      const QString file = folder + QLatin1Char('/') + QLatin1String(kFreeImageFile);
+      // Told every time: this is the answer to the player's own choice.
+      const MessageSink messages = context_.services.Sink();
+      const TempFolderCheck folder = PrivateTempFolder();
+      if (folder.reason != 0) {
+        TellFileProblem(messages, folder.path, folder.reason);
+        return false;
+      }
+      const QString file = folder.path + QLatin1Char('/') + QLatin1String(kFreeImageFile);
       if (!SaveBitmapAs(context_.surfaces.Scratch, file, kCardWidth, kCardHeight,
                         QStringLiteral("jpeg"), messages))
         return false;

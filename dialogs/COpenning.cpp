@@ -202,9 +202,7 @@ void COpenning::accept() {
   Purse[kHumanSeat] = StartingPurse(Course);
   if (context_.purse) *context_.purse = Purse;
 
-  Settings settings(context_.store);
-  for (int seat = 0; seat < kSeats; ++seat) settings.SetPurse(seat, Purse[seat]);
-  settings.SetCourse(Course);
+  Settings(context_.store).Write(SettingsChange().Purses(Purse).Course(Course));
   if (context_.setCunningMode) context_.setCunningMode(Course == 1 ? 1 : 0);
 
   scrollTimer_.stop();

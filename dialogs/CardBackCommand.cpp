@@ -22,9 +22,7 @@ CardBackOutcome RunCardBackCommand(const CardBackContext& context,
   const auto rebuild = [&] {
     const Settings settings(context.store);
     const CardBackOptions options{settings.BackSet(), settings.CardWaku()};
-    const DialogServices& services = context.services;
-    return PrepareCardBacks(context.surfaces, true, options, progress,
-                            [&services](int id, MessageStyle style) { services.Message(id, style); });
+    return PrepareCardBacks(context.surfaces, true, options, progress, context.services.Sink());
   };
   return FinishCardBackDialog(result, dialog.Changed, rebuild, context.services);
 }

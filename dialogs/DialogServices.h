@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "render/Messages.h"
 #include "rules/RulesHost.h"
 
 namespace tolva {
@@ -22,6 +23,12 @@ struct DialogServices {
 
   Answer Message(int stringId, MessageStyle style) const {
     return showMessage ? showMessage({}, stringId, style) : Answer::None;
+  }
+  // The same box for what the presentation layer reports.
+  MessageSink Sink() const {
+    return [show = showMessage](std::string_view prefix, int stringId, MessageStyle style) {
+      if (show) show(prefix, stringId, style);
+    };
   }
   void Wave(int waveId) const {
     if (playWave) playWave(waveId);

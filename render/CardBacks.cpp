@@ -9,6 +9,7 @@
 
 #include "render/ImageFiles.h"
 #include "render/Pixels.h"
+#include "render/TempFolder.h"
 #include "res/StringTable.h"
 
 namespace tolva {
@@ -247,9 +248,9 @@ QImage DrawFan(const QImage& back, int n, QSize size, bool framed) {
 
 bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
                       const std::function<void()>& progress, const MessageSink& messages) {
+  // Without a temporary folder the strip is drawn anew and not kept.
   const QString cache = TempFile(kStripCacheFile, messages);
-  if (cache.isEmpty()) return false;
-  if (!force && QFileInfo(cache).isFile()) {
+  if (!force && !cache.isEmpty() && QFileInfo(cache).isFile()) {
     const QImage cached = Opaque(ReadImageFile(cache));
     if (cached.size() == QSize(kStripWidth, kStripHeight)) {
       s.HiddenHandStrip = cached;
@@ -262,8 +263,10 @@ bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
     // A damaged cache is built again below instead of failing every start.
   }
   if (!BuildHiddenHandStrip(s, options, progress, messages)) return false;
-  SaveBitmapAs(s.HiddenHandStrip, cache, kStripWidth, kStripHeight, QStringLiteral("bmp"),
-               messages);
+  // A cache that cannot be written costs only the time of the next build.
+  if (!cache.isEmpty())
+    SaveBitmapAs(s.HiddenHandStrip, cache, kStripWidth, kStripHeight, QStringLiteral("bmp"),
+                 OncePerRun(messages));
   return true;
 }
 

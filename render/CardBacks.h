@@ -63,7 +63,8 @@ QImage DrawFan(const QImage& back, int n, QSize size, bool framed);
 
 // Sets up the card back and the strip: from the cache unless `force`d, else by
 // building the strip and caching it. A cache that cannot be read back whole is
-// built again rather than failing every start.
+// built again rather than failing every start; without a temporary folder the
+// strip is built and not cached, and one that cannot be written is told once.
 bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
                       const std::function<void()>& progress, const MessageSink& messages);
 

@@ -1,33 +1,21 @@
 #include "render/ImageFiles.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
-
-#include <unistd.h>
 
 #include "render/GifWriter.h"
 #include "render/ImageChecks.h"
 #include "render/Pixels.h"
+#include "render/TempFolder.h"
 #include "res/StringTable.h"
 
 namespace tolva {
 
 namespace {
-
-constexpr const char* kAppTitle = "TolvaGame";
-
-bool MakeFolder(const QString& path) {
-  const QFileInfo info(path);
-  if (info.isDir()) return true;
-  if (info.exists()) return false;  // a file stands where the folder should be
-  return QDir().mkpath(path);
-}
 
 bool SizeWithinLimits(const QSize& size) {
   if (!size.isValid()) return true;  // the allocation limit still guards the decode
@@ -48,40 +36,7 @@ QImage Flatten(const QImage& picture) {
   return flat;
 }
 
-// The system's temporary folder is shared by every user of the machine. The
-// game's folder there is made private to the player who made it; another
-// player, who could neither write there nor trust its card faces, gets a
-// folder of his own beside it.
-QString GameTempFolder() {
-  const QString shared = QDir::tempPath() + QLatin1Char('/') + QLatin1String(kAppTitle);
-  const QFileInfo info(shared);
-  if (!info.exists() || (info.isDir() && info.ownerId() == ::getuid())) return shared;
-  return shared + QLatin1Char('-') + QString::number(::getuid());
-}
-
-bool MakePrivateFolder(const QString& path) {
-  const bool existed = QFileInfo(path).isDir();
-  if (!MakeFolder(path)) return false;
-  if (!existed)
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  return true;
-}
-
 }  // namespace
-
-QString TempFolder(const QString& subfolder, const MessageSink& messages) {
-  QString folder = GameTempFolder();
-  bool made = MakePrivateFolder(folder);
-  if (made && !subfolder.isEmpty()) {
-    folder += QLatin1Char('/') + subfolder;
-    made = MakeFolder(folder);
-  }
-  if (!made) {
-    Report(messages, kMsgFileReadFailed, MessageStyle::Error);
-    return {};
-  }
-  return folder;
-}
 
 QString ImageTypeOf(const QString& fileName, const MessageSink& messages) {
   const QString name = QFileInfo(fileName).fileName();
@@ -105,9 +60,12 @@ QImage ReadImageFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   if (file.size() <= 0 || file.size() > kMaxImageFileBytes) return {};
-  QByteArray data = file.read(kMaxImageFileBytes + 1);
-  if (data.isEmpty() || data.size() > kMaxImageFileBytes) return {};
+  return DecodeImageData(file.read(kMaxImageFileBytes + 1));
+}
 
+QImage DecodeImageData(const QByteArray& bytes) {
+  if (bytes.isEmpty() || bytes.size() > kMaxImageFileBytes) return {};
+  QByteArray data = bytes;
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer);
@@ -154,24 +112,22 @@ bool SaveBitmapAs(const QImage& picture, const QString& path, int w, int h, cons
   const QImage scaled = Opaque(Halftone(picture, w, h));
   if (scaled.isNull()) return fail();
 
-  // Written beside the target and renamed over it at the end, so a cache or
-  // picture file is never left half written.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return fail();
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
   bool written = false;
   if (format == "gif") {
-    written = WriteGif(file, scaled);
+    written = WriteGif(buffer, scaled);
   } else {
-    QImageWriter writer(&file, format);
+    QImageWriter writer(&buffer, format);
     if (format == "jpeg") writer.setQuality(100);
     written = writer.write(scaled);
   }
-  if (!written) {
-    file.cancelWriting();
-    file.commit();
-    return fail();
+  if (!written) return fail();
+  if (const int reason = WriteTempFile(path, encoded)) {
+    TellTempFileProblem(messages, path, reason);
+    return false;
   }
-  if (!file.commit()) return fail();
   return true;
 }
 

@@ -1,6 +1,6 @@
-// Image files: the program's temporary folder, the five picture types a player
-// may choose ("jpeg", "gif", "bmp", "png", "tiff"), decoding a file safely and
-// writing a picture as a file of one of those types.
+// Image files: the five picture types a player may choose ("jpeg", "gif",
+// "bmp", "png", "tiff"), decoding a file safely and writing a picture as a
+// file of one of those types.
 #pragma once
 
 #include <QImage>
@@ -9,13 +9,6 @@
 #include "render/Messages.h"
 
 namespace tolva {
-
-// The temporary folder, QDir::tempPath() + "/TolvaGame", created when missing
-// and then readable by its owner only; when another user owns that name, or
-// it is not a folder, "/TolvaGame-<uid>" beside it. With a non-empty
-// subfolder that folder below it, also created. Empty text after message
-// 30002 when a folder cannot be made.
-QString TempFolder(const QString& subfolder, const MessageSink& messages);
 
 // The picture type of a file name by its extension, in lower case: "jpg" and
 // "jpeg" give "jpeg", "tif" and "tiff" give "tiff", "gif", "bmp" and "png"
@@ -32,6 +25,8 @@ inline constexpr int kDecodeAllocationLimitMb = 320;
 // the limits above. Anything but a regular file, a file that is too big, claims a size beyond the limits, is
 // cut short or cannot be decoded gives a null image; nothing is reported.
 QImage ReadImageFile(const QString& path);
+// The same for a file's bytes already read.
+QImage DecodeImageData(const QByteArray& data);
 
 // Decodes a file the player chose: the type by its name (30056 when it is none
 // of the five, or the path is a folder), then the picture; transparent parts
@@ -40,8 +35,9 @@ QImage ReadImageFile(const QString& path);
 QImage DecodePlayerImage(const QString& path, const MessageSink& messages);
 
 // Writes the picture scaled to w x h as a file of the given type (JPEG at
-// quality 100). The file appears whole or not at all. Any failure, a failed
-// write included, shows 30001 and answers false.
+// quality 100) with WriteTempFile: the file appears whole or not at all. A
+// picture that cannot be encoded shows 30001, a file that cannot be written
+// 30002 with where and why (TellTempFileProblem); both answer false.
 bool SaveBitmapAs(const QImage& picture, const QString& path, int w, int h, const QString& type,
                   const MessageSink& messages);
 

@@ -76,6 +76,16 @@ const std::map<int, std::string_view>& Table() {
       {kMsgWrongSuit, "紋が違います"},
       {kMsgJokerLeftOrRight, "ジョーカーを左につけますか\n「いいえ」の時は右につけます"},
       {kMsgHelpFolderMissing, "実行ファイルと同じ場所にヘルプフォルダがありません"},
+      {kMsgSettingsUnreadable, "設定ファイルを読み込めません\n今回のゲームの進行は保存されません\nファイルを直してから起動すると、続きから遊べます"},
+      {kMsgSettingsNotSaved, "設定ファイルに書き込めません\nゲームの進行は保存されていません"},
+      {kMsgAlreadyRunning, "トルヴァゲームはすでに起動しています"},
+      {kWhyNoAccess, "アクセスが許可されていません"},
+      {kWhyReadOnly, "書き込みが禁止されています"},
+      {kWhyDiskFull, "ディスクの空き容量が足りません"},
+      {kWhyFileInPlaceOfFolder, "フォルダの場所にファイルがあります"},
+      {kWhyNotRegularFile, "通常のファイルではありません"},
+      {kWhyInputOutput, "入出力エラーが発生しました"},
+      {kWhyNoSuchFolder, "フォルダが見つかりません"},
   };
   return table;
 }
@@ -86,6 +96,15 @@ std::string_view StringText(int number) {
   const auto& table = Table();
   const auto it = table.find(number);
   return it == table.end() ? std::string_view{} : it->second;
+}
+
+std::string_view CourseName(int course) {
+  switch (course) {
+    case 2: return "中級";
+    case 3: return "上級";
+    case 4: return "プロ";
+    default: return "初級";
+  }
 }
 
 }  // namespace tolva

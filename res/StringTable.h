@@ -75,7 +75,24 @@ inline constexpr int kMsgWrongSuit = 30111;
 inline constexpr int kMsgJokerLeftOrRight = 30112;
 inline constexpr int kMsgHelpFolderMissing = 30186;
 
+// The player's files. A message about a file or folder carries its path and a
+// line that says what is wrong before the text ("<path>\n<reason>\n").
+inline constexpr int kMsgSettingsUnreadable = 30120;
+inline constexpr int kMsgSettingsNotSaved = 30121;
+inline constexpr int kMsgAlreadyRunning = 30122;
+inline constexpr int kWhyNoAccess = 30123;
+inline constexpr int kWhyReadOnly = 30124;
+inline constexpr int kWhyDiskFull = 30125;
+inline constexpr int kWhyFileInPlaceOfFolder = 30126;
+inline constexpr int kWhyNotRegularFile = 30127;
+inline constexpr int kWhyInputOutput = 30128;
+inline constexpr int kWhyNoSuchFolder = 30129;
+
 // The text of a string-table entry; empty when there is none.
 std::string_view StringText(int number);
+
+// The name of course 1 to 4 as the window title shows it: "初級", "中級",
+// "上級", "プロ"; any other number is the beginner course.
+std::string_view CourseName(int course);
 
 }  // namespace tolva

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libqt6sql6-sqlite
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick python3

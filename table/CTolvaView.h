@@ -28,6 +28,8 @@
 //   MapView.cpp       showing, hiding, zooming and centring the world map
 //   Peek.cpp          cunning mode: publishing the hands, starting a peek window,
 //                     and the peek window's own polling (timer 98)
+//   ChronicleNotes.cpp what a campaign leaves for its chronicle: its start and
+//                     end, each finished game, each conquered city
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
@@ -39,6 +41,7 @@
 #include "res/StringTable.h"
 #include "rules/CThink.h"
 #include "rules/TableState.h"
+#include "table/Chronicle.h"
 #include "table/Host.h"
 #include "table/HumanInput.h"
 #include "table/MapMarks.h"
@@ -201,7 +204,8 @@ class CTolvaView : private RulesHost {
   void LoadPurses();
   void SavePurses() override;
   void PaySalaries();
-  void ResetCampaign();
+  // The campaign is over (`how`) and starts again from the course selection.
+  void ResetCampaign(CampaignEnding how = CampaignEnding::PurseUsedUp);
   void SetCourseTitle(bool notice);
   void MapResetCommand();  // "世界地図の初期化(&I)"
   // After the tenth game of a city: the route on the map, then timer 12.
@@ -277,6 +281,14 @@ class CTolvaView : private RulesHost {
 
   void ComputeFlights();
   void ResetFlow();
+  // The course selection of a new campaign; false when it was cancelled and
+  // the program ends.
+  bool ChooseCourse();
+  // The discard reaches the river: its sound, and one more turn of the game.
+  void LandInRiver(int card);
+  // The human's Pon or Kan on the river's top card (HumanCall), counted for
+  // the chronicle when it took the card.
+  void HumanCalls(int ponFlag);
   void StartReachCoin(int seat);
   void ReachCue();
   void FinishGame(ResultPicture picture);
@@ -294,6 +306,15 @@ class CTolvaView : private RulesHost {
   bool ReachWinOnDiscard(int discarder, int card);
   bool HumanCallOnDiscard(int card);
   void AfterHumanDiscard();
+
+  // The chronicle (ChronicleNotes.cpp).
+  // SettleGame, then the finished game with its settlement into the chronicle.
+  std::string SettleAndRecord();
+  void BeginChronicleCampaign();
+  void EndChronicleCampaign(CampaignEnding how);
+  void RecordConquest(int city);
+  // The campaign's key; a campaign the chronicle has not seen yet gets one now.
+  std::string ChronicleKey();
 
   // The human's side (HumanActions.cpp, HumanDiscard.cpp, HumanKeys.cpp).
   enum class DiscardSource { Drag, Key };
@@ -320,6 +341,12 @@ class CTolvaView : private RulesHost {
   MapMarks mapMarks_;
   std::optional<RouteWalker> route_;
   std::size_t legMarks_ = 0;  // mapMarks_.Changes() when the leg began
+  // What the chronicle keeps of the game under way beyond the table record.
+  struct GameTally {
+    int turns = 0;                      // discards that reached the river
+    std::array<int, kSeats> calls{};    // Pon and Kan per seat
+  };
+  GameTally tally_;
 };
 
 }  // namespace tolva

@@ -10,15 +10,6 @@ namespace tolva {
 
 namespace {
 constexpr int kSalary = 50;
-
-std::string CourseName(int course) {
-  switch (course) {
-    case 2: return "中級";
-    case 3: return "上級";
-    case 4: return "プロ";
-    default: return "初級";
-  }
-}
 }  // namespace
 
 void CTolvaView::LoadPurses() {
@@ -26,10 +17,7 @@ void CTolvaView::LoadPurses() {
   for (int seat = 0; seat < kSeats; ++seat) t.Purse[seat] = settings.Purse(seat);
 }
 
-void CTolvaView::SavePurses() {
-  Settings settings = StoredSettings();
-  for (int seat = 0; seat < kSeats; ++seat) settings.SetPurse(seat, t.Purse[seat]);
-}
+void CTolvaView::SavePurses() { StoredSettings().Write(SettingsChange().Purses(t.Purse)); }
 
 void CTolvaView::PaySalaries() {
   for (int seat = 0; seat < kComputerSeats; ++seat) t.Purse[seat] += kSalary;
@@ -40,13 +28,23 @@ void CTolvaView::SetCourseTitle(bool notice) {
   const int course = StoredSettings().Course();
   CunningMode = course < 2 ? 1 : 0;
   if (CunningMode && notice) Inform(kMsgCunningNextStart);
-  host_.SetWindowTitle("トルヴァゲーム【" + CourseName(course) + "コース】");
+  host_.SetWindowTitle("トルヴァゲーム【" + std::string(CourseName(course)) + "コース】");
 }
 
-void CTolvaView::ResetCampaign() {
+bool CTolvaView::ChooseCourse() {
+  if (!host_.RunCourseSelection()) {
+    host_.QuitProgram();
+    return false;
+  }
+  SetCourseTitle(true);
+  BeginChronicleCampaign();
+  return true;
+}
+
+void CTolvaView::ResetCampaign(CampaignEnding how) {
+  EndChronicleCampaign(how);
   t.Purse.fill(0);
-  SavePurses();
-  StoredSettings().SetConqCity(0);
+  StoredSettings().Write(SettingsChange().Purses(t.Purse).ConqCity(0));
   // The king goes back to the starting city on a map without this run's
   // marks; a new campaign that walked on from the old city point would reach
   // the end of the route long before its count of cities.
@@ -56,12 +54,7 @@ void CTolvaView::ResetCampaign() {
   t.GameNo = 0;
   RedrawScene(false);
   if (Ask(kMsgWarChestEmpty, MessageStyle::YesNo) != Answer::Yes) return;
-  if (!host_.RunCourseSelection()) {
-    host_.QuitProgram();
-    return;
-  }
-  SetCourseTitle(true);
-  StartGame();
+  if (ChooseCourse()) StartGame();
 }
 
 void CTolvaView::MapResetCommand() {
@@ -72,7 +65,7 @@ void CTolvaView::MapResetCommand() {
   KillLastTimer();
   KillGameTimers();
   if (Dragging != DragKind::None) ReturnDragged();
-  ResetCampaign();
+  ResetCampaign(CampaignEnding::MapReset);
 }
 
 }  // namespace tolva

@@ -24,6 +24,7 @@ void CTolvaView::ComputerTurn() {
     const bool pon = call == kCallPon;
     Cue(pon ? kWaveComputerPon : kWaveComputerKan, true);
     if (think.ComputerCall(j, pon ? 1 : 0) != 1) continue;
+    ++tally_.calls[j];
     t.FirstRound = 0;
     t.IppatsuFlag.fill(0);
     t.TurnSeat = j;

@@ -8,12 +8,19 @@ namespace tolva {
 
 namespace {
 constexpr int kFlightTicks = 7;
-
-void PutOnRiver(TableState& t, int card) {
-  t.River[t.RiverCount] = card;
-  ++t.RiverCount;
-}
 }  // namespace
+
+void CTolvaView::LandInRiver(int card) {
+  t.River[t.RiverCount++] = card;
+  ++tally_.turns;
+  Cue(kWaveDiscardLands);
+}
+
+void CTolvaView::HumanCalls(int ponFlag) {
+  const int riverBefore = t.RiverCount;
+  think.HumanCall(ponFlag);
+  if (t.RiverCount < riverBefore) ++tally_.calls[kHumanSeat];  // the call took the card
+}
 
 bool CTolvaView::OfferCard(int seat, int card, bool keepOnWin) {
   int& count = t.HandCount[seat];
@@ -78,7 +85,7 @@ bool CTolvaView::HumanCallOnDiscard(int card) {
   if (ponFlag < 0) return false;
   t.IppatsuFlag.fill(0);
   t.FirstRound = 0;
-  think.HumanCall(ponFlag);
+  HumanCalls(ponFlag);
   t.HasDrawn = 1;
   t.TurnSeat = kHumanSeat;
   KeepCursorInHand();
@@ -91,12 +98,11 @@ void CTolvaView::DiscardLands() {
     RedrawScene(true);
     return;
   }
-  Cue(kWaveDiscardLands);
-  DiscardStep = -1;
-  KillFlowTimer(kTimerDiscardFlight);
   const int discarder = t.TurnSeat;
   const int card = t.DiscardCard;
-  PutOnRiver(t, card);
+  LandInRiver(card);
+  DiscardStep = -1;
+  KillFlowTimer(kTimerDiscardFlight);
 
   if (ReachWinOnDiscard(discarder, card)) return;
   if (discarder == 3 && t.HandCount[kHumanSeat] == kDealtCards &&

@@ -53,12 +53,11 @@ void CTolvaView::StartUpStep() {
   Settings settings = StoredSettings();
   if (settings.Purse(kHumanSeat) > 0) {
     SetCourseTitle(false);  // the campaign goes on
-  } else {
-    if (!host_.RunCourseSelection()) {
-      host_.QuitProgram();
-      return;
-    }
-    SetCourseTitle(true);
+    // One older than the chronicle gets its key now rather than during a
+    // settlement, whose writes belong together.
+    ChronicleKey();
+  } else if (!ChooseCourse()) {
+    return;
   }
   if (!host_.PrepareCardBacks()) {
     host_.ShowMessage({}, kMsgCardBackFailed, MessageStyle::Error);
@@ -98,6 +97,7 @@ void CTolvaView::StartGame() {
   t.DrawnCard = kEmptySlot;
   t.DiscardCard = kEmptySlot;
   t.Cursor = 0;
+  tally_ = {};
 
   t.DeckSize = kOrdinaryCards + StoredSettings().Joker();
   t.StockCount = t.DeckSize - kSeatsDealt;

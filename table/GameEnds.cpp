@@ -58,7 +58,7 @@ void CTolvaView::FinishGame(ResultPicture picture) {
   if (t.ResultSeat >= 0 && t.ResultSeat < kSeats && t.ResultKind != kWentOut)
     host_.FlashSeatHand(t.ResultSeat);
   RevealHands = 0;
-  const std::string settlement = think.SettleGame();
+  const std::string settlement = SettleAndRecord();
   host_.ShowMessage(settlement, 0, MessageStyle::Information);
   RedrawScene(false);
   EndGame();

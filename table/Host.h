@@ -11,6 +11,7 @@
 
 #include "res/ResourceIds.h"
 #include "rules/RulesHost.h"
+#include "table/Chronicle.h"
 
 namespace tolva {
 
@@ -84,6 +85,12 @@ class Host {
   // In a peek instance: gives its window a client area of width x height; the
   // window's bottom-right corner stays where it is.
   virtual void ResizePeekWindow(int width, int height) = 0;
+
+  // --- the chronicle -------------------------------------------------------------------------
+  // Keeps an entry of the campaign's chronicle (table/Chronicle.h), stamped
+  // with the time it arrives, without making the game wait. Nothing is kept
+  // by default.
+  virtual void Chronicle(const ChronicleEntry& /*entry*/) {}
 };
 
 }  // namespace tolva

@@ -317,7 +317,7 @@ void CTolvaView::ToggleMark(int slot) {
 void CTolvaView::AskPonWithSelection() {
   switch (Ask(kMsgAskPonWithSelection, MessageStyle::YesNoCancel)) {
     case Answer::Yes:
-      think.HumanCall(1);  // takes the marked cards while PonSelect is still set
+      HumanCalls(1);  // takes the marked cards while PonSelect is still set
       t.HasDrawn = 1;
       t.PonSelect = 0;
       ClearMarks();

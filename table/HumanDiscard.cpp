@@ -92,12 +92,11 @@ void CTolvaView::HumanDiscard(DiscardSource source) {
     }
   }
 
-  t.River[t.RiverCount++] = card;
   t.HasDrawn = 0;
   // Only a discard that stands lifts the ban on the card taken from the river:
   // a refused or withdrawn one leaves it in force.
   t.RiverTakenCard = kEmptySlot;
-  Cue(kWaveDiscardLands);
+  LandInRiver(card);
   KeepCursorInHand();
   RedrawScene(true);
   AfterHumanDiscard();

@@ -96,6 +96,7 @@ void CTolvaView::LegEnds() {
     CityPoint = ToTablePoint(*city);
     CentreOnCity();
     settings.SetConqCity(conquered + 1);
+    RecordConquest(conquered + 1);
   }
   route_.reset();
   SetFlowTimer(kTimerNextCity, kNextCityPauseMs);
@@ -116,8 +117,8 @@ void CTolvaView::CompleteCampaign() {
   host_.ShowResultPicture(ResultPicture::CampaignComplete);
   Settings settings = StoredSettings();
   // An empty purse: the next run begins with the course selection.
-  settings.ClearPurse(kHumanSeat);
-  settings.SetConqCity(0);
+  settings.Write(SettingsChange().ClearPurse(kHumanSeat).ConqCity(0));
+  EndChronicleCampaign(CampaignEnding::RouteComplete);
   Inform(kMsgCampaignComplete);
   // A running peek window closes with the program.
   ClosePeekWindow(settings);

@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <system_error>
+#include <utility>
+#include <variant>
 
 namespace tolva {
 namespace {
@@ -38,9 +40,14 @@ int MemorySettingsStore::ReadInt(std::string_view section, std::string_view key,
   return StoredIntFromText(*text).value_or(defaultValue);
 }
 
-void MemorySettingsStore::WriteInt(std::string_view section, std::string_view key, int value) {
-  values_[PathOf(section, key)] = std::to_string(value);
+void MemorySettingsStore::Store(std::string_view section, std::string_view key,
+                                std::string text) {
+  values_[PathOf(section, key)] = std::move(text);
   ++writes_;
+}
+
+void MemorySettingsStore::WriteInt(std::string_view section, std::string_view key, int value) {
+  Store(section, key, std::to_string(value));
 }
 
 std::string MemorySettingsStore::ReadString(std::string_view section, std::string_view key,
@@ -50,8 +57,18 @@ std::string MemorySettingsStore::ReadString(std::string_view section, std::strin
 
 void MemorySettingsStore::WriteString(std::string_view section, std::string_view key,
                                       std::string_view value) {
-  values_[PathOf(section, key)] = std::string(value);
-  ++writes_;
+  Store(section, key, std::string(value));
+}
+
+void MemorySettingsStore::WriteTogether(std::span<const StoredValue> values) {
+  std::vector<std::string>& group = groups_.emplace_back();
+  for (const StoredValue& stored : values) {
+    group.push_back(PathOf(stored.section, stored.key));
+    if (const int* number = std::get_if<int>(&stored.value))
+      Store(stored.section, stored.key, std::to_string(*number));
+    else
+      Store(stored.section, stored.key, std::get<std::string>(stored.value));
+  }
 }
 
 std::optional<std::string> MemorySettingsStore::Stored(std::string_view section,

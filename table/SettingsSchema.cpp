@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstddef>
 #include <system_error>
+#include <utility>
 
 namespace tolva {
 namespace {
@@ -37,8 +38,9 @@ namespace {
 // Kept as stored, because every value is harmless: TolvaRitu (any value other
 // than 1, 2, 3 declares always; the menu checks 中確率), OpenMode, Koukaon,
 // RuleRem, DspRem, AutoStart (used as on/off), Course (any value other than 2, 3,
-// 4 is the beginner course), CunningView, and Now (a seat outside 0 to 3 has no
-// hand text: CunHand reads it as empty). A value in range that the menu does not
+// 4 is the beginner course), CunningView, Now (a seat outside 0 to 3 has no
+// hand text: CunHand reads it as empty), and the chronicle's campaign key (any
+// text names a campaign; the database keeps it as a bound value). A value in range that the menu does not
 // offer, such as a width of 700, is kept: the menu checks 640 for it, and a
 // 700 × 525 window is a perfectly good window.
 //
@@ -108,6 +110,8 @@ constexpr std::array kSchema = {
     Text(Id::CunHand1, kSectionCun, kKeyCunHand[1], ""),
     Text(Id::CunHand2, kSectionCun, kKeyCunHand[2], ""),
     Text(Id::CunHand3, kSectionCun, kKeyCunHand[3], ""),
+
+    Text(Id::ChronicleCampaign, kSectionChronicle, kKeyChronicleCampaign, ""),
 };
 
 constexpr bool RowsFollowTheIds() {
@@ -125,6 +129,11 @@ SettingId CunHandId(int seat) {
 }
 bool IsPurseSeat(int seat) { return seat >= 0 && seat < static_cast<int>(std::size(kKeyCoin)); }
 bool IsPeekSeat(int seat) { return seat >= 0 && seat < static_cast<int>(std::size(kKeyCunHand)); }
+
+StoredValue StoredValueOf(SettingId id, std::variant<int, std::string> value) {
+  const SettingDeclaration& declared = kSchema[static_cast<std::size_t>(id)];
+  return {declared.section, declared.key, std::move(value)};
+}
 
 }  // namespace
 
@@ -195,6 +204,27 @@ void Settings::SetPurse(int seat, int coins) {
 
 void Settings::ClearPurse(int seat) {
   if (IsPurseSeat(seat)) WriteText(CoinId(seat), "");
+}
+
+SettingsChange& SettingsChange::Purses(std::span<const int> coins) {
+  for (int seat = 0; seat < static_cast<int>(coins.size()) && IsPurseSeat(seat); ++seat)
+    values_.push_back(StoredValueOf(CoinId(seat), PurseText(coins[seat])));
+  return *this;
+}
+
+SettingsChange& SettingsChange::ClearPurse(int seat) {
+  if (IsPurseSeat(seat)) values_.push_back(StoredValueOf(CoinId(seat), std::string()));
+  return *this;
+}
+
+SettingsChange& SettingsChange::Course(int course) {
+  values_.push_back(StoredValueOf(SettingId::Course, course));
+  return *this;
+}
+
+SettingsChange& SettingsChange::ConqCity(int cities) {
+  values_.push_back(StoredValueOf(SettingId::ConqCity, cities));
+  return *this;
 }
 
 std::string Settings::CunHand(int seat) const {

@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "table/SettingsStore.h"
 
@@ -27,6 +28,7 @@ inline constexpr std::string_view kSectionSettei = "Settei";  // options of the 
 inline constexpr std::string_view kSectionLast = "Last";      // state of the last run
 inline constexpr std::string_view kSectionMap = "Map";        // campaign progress
 inline constexpr std::string_view kSectionCun = "Cun";        // channel to the peek window
+inline constexpr std::string_view kSectionChronicle = "Chronicle";  // the campaign's chronicle
 
 // --- keys --------------------------------------------------------------------------
 inline constexpr std::string_view kKeyManSpeed = "ManSpeed";
@@ -52,6 +54,7 @@ inline constexpr std::string_view kKeyConqCity = "ConqCity";
 inline constexpr std::string_view kKeyCunningView = "CunningView";
 inline constexpr std::string_view kKeyCunNow = "Now";
 inline constexpr std::string_view kKeyCunHand[] = {"0", "1", "2", "3"};  // per computer seat
+inline constexpr std::string_view kKeyChronicleCampaign = "Campaign";
 
 // --- the schema --------------------------------------------------------------------
 enum class SettingId : int {
@@ -60,6 +63,7 @@ enum class SettingId : int {
   Kakudo, MapOrgX, MapOrgY, Coin0, Coin1, Coin2, Coin3, Coin4, BackSet, CardWaku,
   ConqCity,
   CunningView, CunNow, CunHand0, CunHand1, CunHand2, CunHand3,
+  ChronicleCampaign,
   Count
 };
 
@@ -103,6 +107,27 @@ std::string PurseText(int coins);
 // an optional sign, then the leading digits ("12abc" → 12, " 5" → 5, "-7" → −7);
 // text without leading digits reads as 0; the result is clamped to ±kPurseLimit.
 int PurseFromText(std::string_view text);
+
+// --- values written together ---------------------------------------------------------
+// What one step of the campaign changes, written by Settings::Write in one
+// WriteTogether of the store, so that no kill leaves half of it: a
+// settlement's purses, the reset of a campaign, its end, a new course.
+//
+//   settings.Write(SettingsChange().Purses(t.Purse).ConqCity(0));
+class SettingsChange {
+ public:
+  // The purses of seats 0, 1, ... as far as `coins` goes (at most seat 4).
+  SettingsChange& Purses(std::span<const int> coins);
+  // The empty text: the king's purse after a completed campaign.
+  SettingsChange& ClearPurse(int seat);
+  SettingsChange& Course(int course);
+  SettingsChange& ConqCity(int cities);
+
+  std::span<const StoredValue> Values() const { return values_; }
+
+ private:
+  std::vector<StoredValue> values_;
+};
 
 // --- the typed accessors ------------------------------------------------------------
 class Settings {
@@ -150,7 +175,9 @@ class Settings {
     WriteInt(SettingId::MapOrgX, x);
     WriteInt(SettingId::MapOrgY, y);
   }
-  // Seat 0 to 4; any other seat has no purse (reads 0, writes nothing).
+  // Seat 0 to 4; any other seat has no purse (reads 0, writes nothing). A step
+  // of the campaign that changes several purses writes them together
+  // (SettingsChange).
   int Purse(int seat) const;
   void SetPurse(int seat, int coins);
   // The empty text: the king's purse after a completed campaign.
@@ -164,6 +191,9 @@ class Settings {
   int ConqCity() const { return ReadInt(SettingId::ConqCity); }
   void SetConqCity(int cities) { WriteInt(SettingId::ConqCity, cities); }
 
+  // The values of `change`, all or none.
+  void Write(const SettingsChange& change) { store_->WriteTogether(change.Values()); }
+
   // The peek channel ("Cun"), shared with a second process.
   int CunningView() const { return ReadInt(SettingId::CunningView); }
   void SetCunningView(int running) { WriteInt(SettingId::CunningView, running); }
@@ -173,6 +203,11 @@ class Settings {
   // and write nothing.
   std::string CunHand(int seat) const;
   void SetCunHand(int seat, std::string_view text);
+
+  // The key of the campaign under way in the chronicle ("Chronicle"); empty
+  // between campaigns and for a campaign the chronicle has not seen yet.
+  std::string ChronicleCampaign() const { return ReadText(SettingId::ChronicleCampaign); }
+  void SetChronicleCampaign(std::string_view key) { WriteText(SettingId::ChronicleCampaign, key); }
 
   // By schema entry, for code that walks the schema. ReadInt applies the entry's
   // rule; the value must be of the matching type.

@@ -118,10 +118,11 @@ TEST_F(CommandMenusTest, TheSettingsMenuHoldsEveryOptionInOrder) {
                                  }));
 }
 
-TEST_F(CommandMenusTest, TheHelpMenuHoldsTheTwoPagesAndTheAboutBox) {
+TEST_F(CommandMenusTest, TheHelpMenuHoldsTheTwoPagesTheChronicleAndTheAboutBox) {
   EXPECT_EQ(Menu(kMenuHelp), (Lines{
                                  "トルヴァゲームのルール(&R) #32777",
                                  "トルヴァゲームの操作方法(&S) #32840",
+                                 "戦績(&C)\tF12 #32841",
                                  "---",
                                  "バージョン情報 (&A) #57664",
                              }));

@@ -258,10 +258,12 @@ TEST_F(CommandRunTest, AnUnchangedOrFailedCardBackRedrawsNothing) {
 TEST_F(CommandRunTest, TheHelpItemsOpenTheirPagesWithTheirTitles) {
   commands.RunCommand(kCmdHelpRules);
   commands.RunCommand(kCmdHelpControls);
+  commands.RunCommand(kCmdChronicle);
   commands.RunCommand(kCmdAbout);
   EXPECT_EQ(shell.calls, (Calls{
                              "Help tolvagame_rule.html トルヴァゲームのルール",
                              "Help tolvagame_sousa.html トルヴァゲームの操作方法",
+                             "Chronicle",
                              "About",
                          }));
 }

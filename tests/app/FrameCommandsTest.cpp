@@ -1,21 +1,27 @@
 // The commands and the world map in the real main frame: the function keys,
 // the pop-ups the game asks for, the screen-size command, the map in the
-// table's window, and the map's origin kept when the window goes away.
+// table's window, the map's origin kept when the window goes away, and the
+// chronicle window beside the table, following the games as they are kept.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QLayout>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTimer>
+#include <QtTest/QTest>
 #include <memory>
 
 #include "app/AppState.h"
 #include "app/CMainFrame.h"
 #include "app/CTolvaViewWidget.h"
+#include "app/ChronicleMessages.h"
 #include "app/CommandIds.h"
 #include "app/CommandMenus.h"
 #include "app/QtHost.h"
+#include "dialogs/ChronicleWindow.h"
 #include "table/CTolvaView.h"
 #include "table/MapView.h"
 #include "table/MemorySettingsStore.h"
@@ -40,11 +46,49 @@ struct FrameCommandsTest : ::testing::Test {
   CTolvaViewWidget& Window() { return frame->Window(); }
 };
 
-TEST_F(FrameCommandsTest, TheFrameHoldsTheTenFunctionKeys) {
+TEST_F(FrameCommandsTest, TheFrameHoldsTheTenFunctionKeysAndF12) {
   std::vector<QKeySequence> keys;
   for (const QAction* action : frame->actions()) keys.push_back(action->shortcut());
-  ASSERT_EQ(keys.size(), 10u);
+  ASSERT_EQ(keys.size(), 11u);
   for (int i = 0; i < 10; ++i) EXPECT_EQ(keys[i], QKeySequence(Qt::Key_F1 + i)) << "F" << i + 1;
+  EXPECT_EQ(keys[10], QKeySequence(Qt::Key_F12));
+}
+
+TEST_F(FrameCommandsTest, TheChronicleOpensBesideTheTableAndFollowsTheGamesKept) {
+  const std::string campaign = "frame-test-" + std::to_string(QDateTime::currentMSecsSinceEpoch());
+  settings.SetChronicleCampaign(campaign);
+  frame->Commands().RunCommand(kCmdChronicle);
+  ChronicleWindow* window = frame->Chronicle();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_FALSE(window->isModal()) << "the game goes on behind it";
+  EXPECT_EQ(window->Figures().games, 0);
+
+  GameFinished game;
+  game.campaign = campaign;
+  game.resultKind = kTsumo;
+  game.resultSeat = kHumanSeat;
+  game.seats[kHumanSeat] = {6, 5006, false, 0};
+  frame->Host().Chronicle(game);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Figures().games == 1; }, 10000));
+  EXPECT_EQ(window->Figures().seats[kHumanSeat].wins, 1);
+  frame->Commands().RunCommand(kCmdChronicle);
+  EXPECT_EQ(frame->Chronicle(), window) << "one window, raised again";
+}
+
+TEST_F(FrameCommandsTest, AChronicleProblemIsToldInABoxThatDoesNotHoldUpTheGame) {
+  ShowChronicleMessage(frame.get(), ChronicleProblem::Locked, QStringLiteral("/x/chronicle.sqlite"));
+  QMessageBox* shown = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) shown = box;
+  ASSERT_NE(shown, nullptr);
+  EXPECT_FALSE(shown->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(shown->text().startsWith(QStringLiteral("戦績のファイルを他のプログラムが使用中")));
+  EXPECT_EQ(shown->windowTitle(), QStringLiteral("TolvaGame"));
+  shown->close();
+  EXPECT_TRUE(MessageFor(ChronicleProblem::None, {}).text.isEmpty());
+  EXPECT_TRUE(MessageFor(ChronicleProblem::SetAside, QStringLiteral("/x/old")).text.contains(QStringLiteral("/x/old")));
 }
 
 TEST_F(FrameCommandsTest, ThePopUpTheGameAsksForOpensUnderTheButtons) {
@@ -59,7 +103,7 @@ TEST_F(FrameCommandsTest, ThePopUpTheGameAsksForOpensUnderTheButtons) {
     menu->close();
   });
   frame->Host().ShowCommandMenu(kMenuHelp);  // the help icon's release
-  ASSERT_EQ(items.size(), 4u);
+  ASSERT_EQ(items.size(), 5u);
   EXPECT_EQ(items[0], "トルヴァゲームのルール(&R) #32777");
   EXPECT_EQ(at, Window().mapToGlobal(QPoint(10, 52)));  // at 1200 x 900 the scale is 1
 }

@@ -1,21 +1,30 @@
 // The settings store over QSettings: where the values live, that every write is
-// in the file at once, that damaged files read safely, and that the peek
-// channel "Cun" is seen by a second process the moment it changes.
+// in the file at once, that damaged files read safely, that the peek channel
+// "Cun" is seen by a second process the moment it changes, that no kill
+// leaves half a settlement, and that a file that cannot be read or written is
+// told once and never overwritten.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QThread>
+#include <array>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 
 #include "app/ProfileNames.h"
 #include "app/QtSettingsStore.h"
+#include "render/FileProblems.h"
+#include "res/StringTable.h"
 #include "rules/Card.h"
 #include "table/MemorySettingsStore.h"
 #include "table/SettingsSchema.h"
+#include "tests/support/FilesAsNobody.h"
 
 namespace tolva {
 namespace {
@@ -288,6 +297,141 @@ TEST_F(QtSettingsStoreTest, ValueWrittenByAKilledProcessIsKept) {
   Settings settings(store);
   EXPECT_EQ(settings.CunHand(2), "7,8,9,");
   EXPECT_EQ(settings.CunNow(), 4);
+}
+
+// --- a kill in the middle of a settlement -------------------------------------------------
+
+using Purses = std::array<int, kSeats>;
+
+Purses StoredPurses() {
+  QtSettingsStore store;
+  Settings settings(store);
+  Purses purses{};
+  for (int seat = 0; seat < kSeats; ++seat) purses[seat] = settings.Purse(seat);
+  return purses;
+}
+
+// The helper writes `purses` and kills itself at its n-th change of a file;
+// true when it was killed, false when it got to the end first.
+bool SettleKilledAt(int n, const char* how, const Purses& purses) {
+  QStringList arguments{QString::number(n), QString::fromLatin1(how)};
+  for (const int coins : purses) arguments << QString::number(coins);
+  QProcess helper;
+  helper.start(QStringLiteral(TOLVA_SETTLE_UNTIL_KILLED), arguments);
+  EXPECT_TRUE(helper.waitForFinished(20000));
+  EXPECT_TRUE(helper.exitStatus() == QProcess::CrashExit || helper.exitCode() == 0);
+  // QSettings' lock of the file, when the kill came before the process number
+  // was written into it, is taken over only once it is 30 s old: the next
+  // start comes a minute later.
+  for (const char* lock : {".lock", ".lock.rmlock"}) {
+    QFile file(ProfilePath() + lock);
+    if (file.open(QIODevice::ReadWrite))
+      file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+  }
+  return helper.exitStatus() == QProcess::CrashExit;
+}
+
+// Kills at every change of the file from the first to past the last: each
+// leaves the old set or the new one, never a mix. The same kills through five
+// single writes do leave a mix, which shows they fall between the writes.
+TEST_F(QtSettingsStoreTest, ASettlementKilledAtAnyChangeOfTheFileLeavesOneWholeSetOfPurses) {
+  constexpr Purses before{1000, 2000, 3000, 4000, 5000};
+  constexpr Purses after{1150, 1850, 3300, 3700, 5000};
+  const auto settleFromBefore = [&](int n, const char* how) {
+    QtSettingsStore store;
+    Settings(store).Write(SettingsChange().Purses(before));
+    return SettleKilledAt(n, how, after);
+  };
+  bool sawBefore = false;
+  int n = 1;
+  for (; settleFromBefore(n, "together") && n < 200; ++n) {
+    const Purses stored = StoredPurses();
+    ASSERT_TRUE(stored == before || stored == after) << "killed at change " << n;
+    sawBefore = sawBefore || stored == before;
+  }
+  EXPECT_LT(n, 200) << "the helper got to the end";
+  EXPECT_TRUE(sawBefore);
+  EXPECT_EQ(StoredPurses(), after);
+
+  bool mixed = false;
+  for (n = 1; !mixed && settleFromBefore(n, "one-by-one") && n < 200; ++n) {
+    const Purses stored = StoredPurses();
+    mixed = stored != before && stored != after;
+  }
+  EXPECT_TRUE(mixed);
+}
+
+// --- a file that cannot be used --------------------------------------------------------
+
+// What a store told, each problem as its prefix and its message's number.
+struct Told {
+  std::vector<std::string> problems;
+  QtSettingsStore::ProblemTeller Teller() {
+    return [this](const std::string& prefix, int stringId) {
+      problems.push_back(prefix + std::to_string(stringId));
+    };
+  }
+};
+
+std::string Problem(int reason, int message) {
+  return ProblemPrefix(ProfilePath(), reason) + std::to_string(message);
+}
+
+// A campaign that cannot be read is told, played in memory, and never
+// written, so it is all there once the file is mended. (The end-to-end test
+// has a folder and a file where the folder should be.)
+TEST_F(QtSettingsStoreTest, AFileThatCannotBeReadIsToldOnceAndNeverWritten) {
+  WriteFileBytes("[Last]\nCoin4=777\n");
+  const QByteArray profile = QFile::encodeName(ProfilePath());
+  const QString aside = ProfilePath() + ".aside";
+  ASSERT_TRUE(QFile::rename(ProfilePath(), aside));
+  ASSERT_EQ(::mkfifo(profile.constData(), 0600), 0);
+  for (const int reason : {kWhyNotRegularFile, kWhyNoAccess}) {
+    std::optional<testing::FilesAsNobody> nobody;  // root reads a file of mode 000 all the same
+    if (reason == kWhyNoAccess) {
+      ASSERT_TRUE(QFile::remove(ProfilePath()) && QFile::rename(aside, ProfilePath()));
+      ASSERT_EQ(::chmod(profile.constData(), 0), 0);
+      nobody.emplace();
+    }
+    QtSettingsStore store;
+    Told told;
+    store.TellProblemsTo(told.Teller());
+    EXPECT_FALSE(store.FileRead());
+    Settings settings(store);
+    settings.Write(SettingsChange().Purses(Purses{0, 0, 0, 0, 10000}).Course(1));
+    EXPECT_EQ(settings.Purse(kHumanSeat), 10000) << "this run's values are kept in memory";
+    EXPECT_EQ(told.problems, std::vector<std::string>{Problem(reason, kMsgSettingsUnreadable)});
+  }
+  ASSERT_EQ(::chmod(profile.constData(), 0600), 0);
+  EXPECT_EQ(StoredPurses()[kHumanSeat], 777) << "mended, the campaign is there";
+}
+
+TEST_F(QtSettingsStoreTest, WritesThatFailAreToldOnceAndTheRunGoesOnWithTheValues) {
+  WriteFileBytes("[Last]\nCoin4=777\n");
+  const QByteArray before = FileBytes();
+  const QString folder = QFileInfo(ProfilePath()).path();
+  const QString home = qEnvironmentVariable("XDG_CONFIG_HOME");
+  // Readable by nobody, writable by no one but root.
+  for (const QString& path : {home, folder}) ::chmod(QFile::encodeName(path).constData(), 0755);
+  ::chmod(QFile::encodeName(ProfilePath()).constData(), 0444);
+  {
+    testing::FilesAsNobody nobody;
+    QtSettingsStore store;
+    Told told;
+    store.TellProblemsTo(told.Teller());
+    EXPECT_TRUE(store.FileRead());
+    Settings settings(store);
+    settings.Write(SettingsChange().Purses(Purses{50, 50, 50, 50, 577}));
+    settings.SetJoker(6);
+    settings.SetCunNow(2);
+    EXPECT_EQ(settings.Purse(kHumanSeat), 577);
+    EXPECT_EQ(settings.Joker(), 6);
+    EXPECT_EQ(settings.CunNow(), 2);
+    EXPECT_EQ(told.problems, std::vector<std::string>{Problem(kWhyNoAccess, kMsgSettingsNotSaved)});
+  }
+  ::chmod(QFile::encodeName(ProfilePath()).constData(), 0644);
+  for (const QString& path : {home, folder}) ::chmod(QFile::encodeName(path).constData(), 0700);
+  EXPECT_EQ(FileBytes(), before);
 }
 
 }  // namespace

@@ -26,6 +26,18 @@ TEST(PeekSwitch, TheProgramsOwnPathDoesNotCount) {
   EXPECT_FALSE(HasPeekSwitch({"/home/W/TolvaGame", "--x"}));
 }
 
+TEST(ChronicleSwitch, NamesTheFileAfterItAndNothingElse) {
+  bool bad = true;
+  EXPECT_EQ(ChronicleFileArgument({"TolvaGame", "--chronicle", "/Work/sim.sqlite"}, bad),
+            QStringLiteral("/Work/sim.sqlite"));  // a path with "/W" is no peek switch here
+  EXPECT_FALSE(bad);
+  EXPECT_EQ(ChronicleFileArgument({"TolvaGame", "/W"}, bad), QString());
+  EXPECT_FALSE(bad);
+  EXPECT_EQ(ChronicleFileArgument({"--chronicle", "x"}, bad), QString()) << "the program's own path";
+  EXPECT_EQ(ChronicleFileArgument({"TolvaGame", "--chronicle"}, bad), QString());
+  EXPECT_TRUE(bad);
+}
+
 TEST(CunningMode, NeedsAFullColourDisplay) {
   EXPECT_EQ(CunningModeForDepth(8), 0);
   EXPECT_EQ(CunningModeForDepth(16), 0);

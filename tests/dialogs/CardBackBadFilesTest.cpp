@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <sys/fsuid.h>
-#include <unistd.h>
 
 #include "dialogs/CBackSet.h"
 #include "render/Surfaces.h"
@@ -19,6 +17,8 @@
 #include "support/TestPictures.h"
 #include "table/MemorySettingsStore.h"
 #include "table/SettingsSchema.h"
+#include "tests/support/FilesAsNobody.h"
+#include "tests/support/OwnTemporaryFolder.h"
 
 namespace tolva {
 namespace {
@@ -41,23 +41,7 @@ QByteArray Contents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Root reads any file whatever its mode. While this lives, the thread's file
-// system user is "nobody", so that a file of mode 000 is unreadable to a test
-// run as root too (for anyone else the mode alone does it).
-class FilesAsNobody {
- public:
-  FilesAsNobody() : root_(geteuid() == 0) {
-    if (root_) setfsuid(65534);
-  }
-  ~FilesAsNobody() {
-    if (root_) setfsuid(0);
-  }
-  FilesAsNobody(const FilesAsNobody&) = delete;
-  FilesAsNobody& operator=(const FilesAsNobody&) = delete;
-
- private:
-  bool root_;
-};
+using testing::FilesAsNobody;
 
 struct CardBackBadFiles : ::testing::Test {
   MemorySettingsStore store;
@@ -173,6 +157,25 @@ TEST_F(CardBackBadFiles, AFileThatCannotBeReadSaysSo) {
     FilesAsNobody nobody;
     return dialog.SetFreeImageFromPath(path);
   });
+}
+
+// The picture the player chose cannot be kept when the temporary folder cannot
+// be used: each Save says so (the start-up told it only once), and the dialog
+// stays open with the choice unchanged.
+TEST_F(CardBackBadFiles, APictureThatCannotBeKeptIsToldAtEverySave) {
+  testing::OwnTemporaryFolder own;
+  CBackSet dialog(Context());
+  ASSERT_TRUE(dialog.SetFreeImageFromPath(
+      Write("new.png", Encoded(TwoColours(qRgb(250, 0, 0), qRgb(0, 250, 0), 40, 60), "png"))));
+  const QString file = own.scratch.filePath(QStringLiteral("a-file"));
+  ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+  own.UseAsTmpdir(file);
+  recorder.messages.clear();
+  dialog.SaveButton()->click();
+  dialog.SaveButton()->click();
+  EXPECT_EQ(recorder.messages, std::vector<RecordedMessage>(2, kCannotRead));
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(Settings(store).BackSet(), 1);
 }
 
 }  // namespace

@@ -109,7 +109,9 @@ struct CardBackFormats : ::testing::Test {
   }
 
   MessageSink Sink() {
-    return [this](int id, MessageStyle style) { recorder.messages.push_back({id, style}); };
+    return [this](std::string_view, int id, MessageStyle style) {
+      recorder.messages.push_back({id, style});
+    };
   }
   CardBackOptions Options() {
     const Settings settings(store);

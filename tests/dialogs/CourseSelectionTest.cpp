@@ -44,6 +44,10 @@ TEST_F(CourseSelection, OkAtOnceGivesTheBeginnerCourse) {
   EXPECT_EQ(Coin(store, 4), "10000");
   for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(Coin(store, seat), "0") << seat;
   EXPECT_EQ(store.Stored("Settei", "Course"), "1");
+  EXPECT_EQ(store.Groups(), (std::vector<std::vector<std::string>>{
+                                {"Last/Coin0", "Last/Coin1", "Last/Coin2", "Last/Coin3",
+                                 "Last/Coin4", "Settei/Course"}}))
+      << "the new campaign is written as one";
   EXPECT_EQ(cunning, 1);
   EXPECT_EQ(viewPurse, (std::array<int, kSeats>{0, 0, 0, 0, 10000}));
   EXPECT_FALSE(dialog.ScrollTimerActive());

@@ -15,12 +15,18 @@ ends the city is stored as conquered ("ConqCity" 1), the table comes back and
 the next city's first game is dealt (its game number medal is the one the
 first city's first game showed).
 
-Screenshots of the map during the route animation and of the next city's
-first game go to --out. Exit status 0 on success, 1 on failure, 77 (skipped)
-when Xvfb or xdotool is missing.
+Then F12 opens the chronicle beside the table: its database (in the run's own
+data folder) holds the city's story, one campaign with its ten games in order,
+every purse the settings kept, and the conquered city with its date; the
+window shows it, page by page, while the next city's game goes on behind it.
+
+Screenshots of the map during the route animation, of the next city's first
+game and of the chronicle's pages go to --out. Exit status 0 on success, 1 on
+failure, 77 (skipped) when Xvfb or xdotool is missing.
 """
 
 import os
+import sqlite3
 import sys
 import time
 
@@ -113,6 +119,67 @@ def play_the_city(session, city):
         time.sleep(0.05)
 
 
+def check_the_chronicle(env, profile):
+    """The city's story as the database keeps it."""
+    path = os.path.join(env["XDG_DATA_HOME"], "TolvaGame", "chronicle.sqlite")
+    check(os.path.isfile(path), f"the chronicle is kept in {path}")
+    db = sqlite3.connect(f"file:{path}?mode=ro", uri=True)
+    try:
+        campaigns = db.execute("SELECT id, key, course FROM campaigns").fetchall()
+        check(len(campaigns) == 1 and campaigns[0][1] == profile.get("Chronicle/Campaign")
+              and campaigns[0][2] == 2,
+              "one campaign, the settings' own, in the intermediate course")
+        games = db.execute("SELECT city, game_no, result_kind, purse0, purse1, purse2, purse3, "
+                           "purse4 FROM games ORDER BY id").fetchall()
+        first_city = [g for g in games if g[0] == 1]
+        check([g[1] for g in first_city] == list(range(1, GAMES_PER_CITY + 1)),
+              f"the first city's ten games, numbered in order ({len(games)} games in all)")
+        saved = [g for g in first_city if g[2] != -1][-1]  # drawn games save no purses
+        stored = tuple(int(profile.get(f"Last/Coin{seat}")) for seat in range(5))
+        check(saved[3:] == stored, f"the purses of its last decided game are the settings' {stored}")
+        conquests = db.execute("SELECT city, city_name, conquered FROM conquests").fetchall()
+        check(len(conquests) == 1 and conquests[0][:2] == (1, "アンフィポリス")
+              and abs(conquests[0][2] - time.time()) < 3600,
+              f"the conquered city with its date: {conquests}")
+    finally:
+        db.close()
+
+
+def chronicle_window(desktop):
+    for window in desktop.visible_windows("^戦績$"):
+        info = desktop.info(window)
+        if info["viewable"] and info["w"] > 300:
+            return window, info
+    return None
+
+
+def look_at_the_chronicle(args, desktop, session):
+    """F12 beside the table; every page shown and photographed."""
+    session.settle_boxes(quiet=0.5)
+    session.focus_main()
+    desktop.key("F12")
+    window, info = wait_for(lambda: chronicle_window(desktop), 15, "the chronicle window",
+                            session.program)
+    log(f"ok: F12 opened the chronicle window, {info['w']} x {info['h']}")
+    for page, name in ((1, "overview"), (2, "purse"), (3, "wins"), (4, "cities")):
+        desktop.focus(window)
+        desktop.key(f"alt+{page}")
+        time.sleep(0.6)
+        shot = os.path.join(args.out, f"city-chronicle-{name}.png")
+        desktop.screenshot(shot, info)
+        check(os.path.getsize(shot) > 5000, f"screenshot {shot}")
+    def escape():
+        # The game goes on behind the window: a box of its own (modal, like
+        # every question and settlement) is answered first.
+        session.answer_boxes("y")
+        desktop.focus(window)
+        desktop.key("Escape")
+        time.sleep(0.3)
+        return chronicle_window(desktop) is None
+    wait_for(escape, 20, "the chronicle window to close on Escape", session.program, step=0.5)
+    log("ok: Escape closed it, and the game is still there")
+
+
 def check_conquest_unchanged(profile):
     if profile.get("Map/ConqCity", "0") != "0":
         raise Failure("the city was stored as conquered before its tenth game ended")
@@ -164,6 +231,10 @@ def run(args, desktop, env, profile):
         check(profile.get("Map/ConqCity") == "1" and profile.get("Settei/Course") == "2",
               "the settings show the new city in the same course")
         log(f"the city and the march took {time.time() - started:.0f} s")
+
+        check_the_chronicle(env, profile)
+        look_at_the_chronicle(args, desktop, session)
+        check(program.alive(), "the game runs on after the chronicle window")
 
         session.end_program("the program ends normally")
     except Failure:

@@ -6,8 +6,8 @@ With a game on the table (beginner course, AutoStart), the settings pop-up
 toggles, AutoStart with its notice, the three speeds, the Tolva rate, the
 joker count with its notice, the world map (then the map's own keys and its
 pop-up on the right button), the map reset answered No, the card back dialog,
-and two screen sizes. Then the help pop-up (F3) opens both help pages and the
-about box, F4 and F5 tilt the table, F6 opens the declarations, F1 the start
+and two screen sizes. Then the help pop-up (F3) opens both help pages, the
+chronicle and the about box, F4 and F5 tilt the table, F6 opens the declarations, F1 the start
 pop-up. Last the map reset answered Yes twice starts a new campaign through
 the course selection, and the start pop-up's "ゲーム終了(X)" ends the program.
 
@@ -187,7 +187,7 @@ class MenuRun:
 
     def help_and_about(self):
         for letter, title in (("r", "トルヴァゲームのルール"), ("s", "トルヴァゲームの操作方法"),
-                              ("a", "バージョン情報")):
+                              ("c", "戦績"), ("a", "バージョン情報")):
             self.choose("F3", letter)
             window = wait_for(lambda: self.titled(title), 5, f"the window {title}")
             self.shot(f"help-{letter}", self.desktop.info(window[0]))

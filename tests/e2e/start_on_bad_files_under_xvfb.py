@@ -17,66 +17,33 @@ BackSet 1, and no help folder: the game starts without a word, builds the
 cache again, and the help command says 30186.
 Run 4, no card face sheet at all: 30052 after the file's name, and the program
 ends before it shows a window.
+Run 5, a chronicle of junk: the game says it set the file aside (the junk is
+kept under a dated name, a new chronicle begun) and plays. Another program
+then locks the new chronicle: the game says once that it cannot record now,
+plays on and saves the purses as ever; once the lock is gone the games kept
+waiting are recorded, in order, with the purses the settings hold.
 
 Exit status 0 on success, 1 on failure, 77 (skipped) when a tool is missing.
 """
 
 import argparse
-import json
 import os
 import shutil
 import signal
+import sqlite3
 import struct
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (SKIP, Desktop, Failure, Profile, Program, Session, Xvfb,  # noqa: E402
-                             check, failure_shot, log, program_shows_game, wait_for)
+from xvfb_session import (Failure, Session, check, fresh_env, log,  # noqa: E402
+                          program_shows_game, run_each_on_desktop, run_program, wait_for)
 
 FILE_READ_FAILED = "ファイルの読み込みに失敗しました"                       # 30002
 LIBRARY_MISSING = "実行ファイルと同じ場所に上記のファイルが見つかりません"     # 30052
 HELP_FOLDER_MISSING = "実行ファイルと同じ場所にヘルプフォルダがありません"     # 30186
-
-
-class Reader(Session):
-    """A session that reads what each message box says before answering it."""
-
-    def __init__(self, desktop, program, profile, log_path):
-        super().__init__(desktop, program, profile)
-        self.log_path = log_path
-        self.said = []
-        self.box_read = False
-
-    def logged(self):
-        try:
-            with open(self.log_path, encoding="utf-8") as f:
-                return [json.loads(line) for line in f if line.endswith("\n")]
-        except FileNotFoundError:
-            return []
-
-    def box_text(self, box=None):
-        """The text of the box that opened last and has not been read yet."""
-        entry = wait_for(lambda: (self.logged()[len(self.said):] or [None])[0], 10,
-                         "the message box's entry in the log")
-        check(entry["title"] == "TolvaGame", f"the box is captioned TolvaGame: {entry['text']!r}")
-        log(f"the game says ({entry['icon']}): {entry['text']!r}")
-        self.said.append(entry["text"])
-        self.box_read = True
-        return entry["text"]
-
-    def answer_boxes(self, key="y"):
-        """Reads the open box (unless box_text already did) and answers it."""
-        if not self.desktop.message_boxes():
-            return False
-        if not self.box_read:
-            self.box_text()
-        self.box_read = False
-        return super().answer_boxes(key)
-
-    def said_any(self, fragment):
-        return any(fragment in text for text in self.said)
+CHRONICLE_SET_ASIDE = "戦績のファイルが壊れていたため"
+CHRONICLE_LOCKED = "戦績のファイルを他のプログラムが使用中"
 
 
 def copy_program(program, folder, sheet=None, help_folder=None):
@@ -91,29 +58,6 @@ def copy_program(program, folder, sheet=None, help_folder=None):
     if help_folder is not None:
         shutil.copytree(help_folder, os.path.join(folder, "help"))
     return target
-
-
-def fresh_env(base_env, scratch, name):
-    folders = {key: os.path.join(scratch, name, key.lower())
-               for key in ("XDG_CONFIG_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
-    for folder in folders.values():
-        os.makedirs(folder, mode=0o700)
-    env = dict(base_env, TOLVA_MESSAGE_LOG=os.path.join(scratch, name, "messages.jsonl"),
-               **folders)
-    return env, Profile(folders["XDG_CONFIG_HOME"]), folders["TMPDIR"]
-
-
-def run(args, name, program_path, env, profile, body):
-    program = Program(program_path, env, os.path.join(args.out, f"{name}-output.txt"))
-    session = Reader(Desktop(env["DISPLAY"]), program, profile, env["TOLVA_MESSAGE_LOG"])
-    program.start()
-    try:
-        body(session, program)
-    except Failure:
-        failure_shot(args, session.desktop, session, name)
-        raise
-    finally:
-        program.stop()
 
 
 def junk_settings(args, base_env, scratch, sheet):
@@ -150,7 +94,7 @@ def junk_settings(args, base_env, scratch, sheet):
               "the peek flag left by a killed run is cleared at the start")
         session.end_program("junk settings: the program ends normally")
 
-    run(args, "junk", program_path, env, profile, body)
+    run_program(args, "junk", program_path, env, profile, body)
 
 
 def damaged_sheet(args, base_env, scratch, sheet):
@@ -177,7 +121,7 @@ def damaged_sheet(args, base_env, scratch, sheet):
         check(program.wait_exit(10) and program.process.returncode == -signal.SIGTERM,
               "it ends when asked, by the signal and not by a crash")
 
-    run(args, "sheet", program_path, env, profile, body)
+    run_program(args, "sheet", program_path, env, profile, body)
 
 
 def bmp_size(path):
@@ -226,7 +170,7 @@ def damaged_card_back(args, base_env, scratch, sheet):
         check(program.alive(), "the game goes on after the help message")
         session.end_program("damaged card back files: the program ends normally")
 
-    run(args, "back", program_path, env, profile, body)
+    run_program(args, "back", program_path, env, profile, body)
 
 
 def no_sheet(args, base_env, scratch):
@@ -248,7 +192,89 @@ def no_sheet(args, base_env, scratch):
         check(program.wait_exit(10) and program.process.returncode == 0,
               "and the program ends by itself")
 
-    run(args, "nosheet", program_path, env, profile, body)
+    run_program(args, "nosheet", program_path, env, profile, body)
+
+
+def play_quick_games(session, done, seconds, what):
+    """Games ended quickly: the player declares Tolva on his turn (F10), draws
+    and discards when he cannot; every box is answered Yes."""
+    deadline = time.time() + seconds
+    while not done():
+        if time.time() > deadline:
+            raise Failure(f"timed out playing until {what}")
+        if not session.program.alive():
+            raise Failure(f"the program ended while playing until {what}")
+        if session.desktop.message_boxes():
+            Session.answer_boxes(session, "y")
+            continue
+        session.focus_main()
+        session.desktop.click(*session.at(1150, 870))  # ends a dissolve
+        for key in ("F10", "F7", "Up"):
+            session.desktop.key(key)
+            time.sleep(0.05)
+        time.sleep(0.1)
+
+
+def bad_chronicle(args, base_env, scratch, sheet):
+    env, profile, _ = fresh_env(base_env, scratch, "chronicle")
+    profile.write({"Last/Coin4": "3000", "Settei/Course": "2", "Settei/AutoStart": "1",
+                   "Settei/RuleRem": "0", "Settei/ManSpeed": "1", "Settei/CardSpeed": "1",
+                   "Settei/PonSpeed": "1"})
+    data = os.path.join(env["XDG_DATA_HOME"], "TolvaGame")
+    os.makedirs(data)
+    path = os.path.join(data, "chronicle.sqlite")
+    junk = b"this is no chronicle\n" * 300
+    with open(path, "wb") as f:
+        f.write(junk)
+    program_path = copy_program(args.program, os.path.join(scratch, "chronicle", "program"), sheet,
+                                args.help)
+
+    def games():
+        db = sqlite3.connect(f"file:{path}?mode=ro", uri=True, timeout=5)
+        try:
+            return db.execute("SELECT game_no, result_kind, purse4 FROM games ORDER BY id").fetchall()
+        finally:
+            db.close()
+
+    def body(session, program):
+        def told(fragment):
+            return any(fragment in entry["text"] for entry in session.logged())
+
+        session.find_main_window()
+        wait_for(lambda: told(CHRONICLE_SET_ASIDE), 20, "the set-aside message", program)
+        kept = [name for name in os.listdir(data) if name.startswith("chronicle.sqlite.damaged-")]
+        check(len(kept) == 1, f"the damaged chronicle is kept as {kept}")
+        with open(os.path.join(data, kept[0]), "rb") as f:
+            check(f.read() == junk, "with every byte it had")
+        with open(path, "rb") as f:
+            check(f.read(16) == b"SQLite format 3\0", "and a new chronicle is begun")
+        session.settle_boxes(quiet=0.5)
+        check(program_shows_game(session), "the game is on the table all the same")
+
+        other = sqlite3.connect(path, timeout=0.1, isolation_level=None)
+        other.execute("BEGIN EXCLUSIVE")
+        log("another program holds the chronicle")
+        play_quick_games(session, lambda: told(CHRONICLE_LOCKED), 120, "the lock is told")
+        check(program.alive(), "the locked chronicle stops nothing")
+        play_quick_games(session, lambda: profile.get("Last/Coin4") != "3000", 60,
+                         "a settlement saves the purses")
+        log(f"ok: the purses are saved as ever (Coin4 {profile.get('Last/Coin4')})")
+        other.execute("ROLLBACK")
+        other.close()
+        log("the other program let go")
+        play_quick_games(session, lambda: len(games()) >= 2, 120, "the waiting games are recorded")
+        recorded = games()
+        check([game[0] for game in recorded] == list(range(1, len(recorded) + 1)),
+              f"the games are recorded in the order played: {recorded}")
+        locked_said = sum(CHRONICLE_LOCKED in entry["text"] for entry in session.logged())
+        check(locked_said == 1, "the lock was told once")
+        session.end_program("a bad chronicle: the program ends normally")
+        decided = [game for game in games() if game[1] != -1]
+        if decided:
+            check(decided[-1][2] == int(profile.get("Last/Coin4")),
+                  "the last decided game holds the king's purse the settings keep")
+
+    run_program(args, "chronicle", program_path, env, profile, body)
 
 
 def main():
@@ -258,33 +284,16 @@ def main():
     parser.add_argument("--help-folder", dest="help", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    tools = ("Xvfb", "xdotool", "xwininfo", "import")
-    missing = [tool for tool in tools if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
     with open(args.sheet, "rb") as f:
         sheet = f.read()
 
-    display = Xvfb(1280, 1024)
-    with tempfile.TemporaryDirectory(prefix="tolva-bad-files-") as scratch:
-        try:
-            display.start()
-            env = dict(os.environ, DISPLAY=display.display, QT_QPA_PLATFORM="xcb")
-            env.pop("WAYLAND_DISPLAY", None)
-            junk_settings(args, env, scratch, sheet)
-            damaged_sheet(args, env, scratch, sheet)
-            damaged_card_back(args, env, scratch, sheet)
-            no_sheet(args, env, scratch)
-        except Failure as failure:
-            print(f"FAILED: {failure}")
-            return 1
-        finally:
-            display.stop()
-    log("passed")
-    return 0
+    def runs(env, scratch):
+        junk_settings(args, env, scratch, sheet)
+        damaged_sheet(args, env, scratch, sheet)
+        damaged_card_back(args, env, scratch, sheet)
+        no_sheet(args, env, scratch)
+        bad_chronicle(args, env, scratch, sheet)
+    return run_each_on_desktop(args, runs, "tolva-bad-files-")
 
 
 if __name__ == "__main__":

@@ -12,6 +12,7 @@ tool is missing).
 
 import argparse
 import configparser
+import json
 import os
 import re
 import shutil
@@ -199,14 +200,17 @@ class Profile:
 
 
 class Program:
-    def __init__(self, path, env, log_path):
-        self.path, self.env, self.log_path = path, env, log_path
+    """The program's process; `wrapper` is a command it is started through
+    (private_mounts)."""
+
+    def __init__(self, path, env, log_path, wrapper=()):
+        self.path, self.env, self.log_path, self.wrapper = path, env, log_path, list(wrapper)
         self.process = None
 
     def start(self):
         self.log_file = open(self.log_path, "w")
-        self.process = subprocess.Popen([self.path], env=self.env, stdout=self.log_file,
-                                        stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen(self.wrapper + [self.path], env=self.env,
+                                        stdout=self.log_file, stderr=subprocess.STDOUT)
 
     def alive(self):
         return self.process is not None and self.process.poll() is None
@@ -256,8 +260,11 @@ class Session:
         self.clicks = 0
         self.turn_keys = 0
 
-    def find_main_window(self):
+    def find_main_window(self, answering=False):
+        """Waits for the main window; `answering` the boxes that come before it."""
         def found():
+            if answering:
+                self.answer_boxes("Return")
             for window in self.desktop.visible_windows(MAIN_TITLE):
                 info = self.desktop.info(window)
                 if info["viewable"] and not info["popup"] and info["w"] >= 600:
@@ -393,6 +400,97 @@ class Session:
         check(self.program.process.returncode == 0, what)
 
 
+class Reader(Session):
+    """A session that reads what each message box says before answering it,
+    from the program's message log (TOLVA_MESSAGE_LOG, app/MessageLog.h)."""
+
+    def __init__(self, desktop, program, profile, log_path):
+        super().__init__(desktop, program, profile)
+        self.log_path = log_path
+        self.said = []
+        self.box_read = False
+
+    def logged(self):
+        try:
+            with open(self.log_path, encoding="utf-8") as f:
+                return [json.loads(line) for line in f if line.endswith("\n")]
+        except FileNotFoundError:
+            return []
+
+    def box_text(self, box=None):
+        """The text of the box that opened last and has not been read yet."""
+        entry = wait_for(lambda: (self.logged()[len(self.said):] or [None])[0], 10,
+                         "the message box's entry in the log")
+        check(entry["title"] == "TolvaGame", f"the box is captioned TolvaGame: {entry['text']!r}")
+        log(f"the game says ({entry['icon']}): {entry['text']!r}")
+        self.said.append(entry["text"])
+        self.box_read = True
+        return entry["text"]
+
+    def answer_boxes(self, key="y"):
+        """Reads the open box (unless box_text already did) and answers it."""
+        if not self.desktop.message_boxes():
+            return False
+        if not self.box_read:
+            self.box_text()
+        self.box_read = False
+        return super().answer_boxes(key)
+
+    def said_any(self, fragment):
+        return any(fragment in text for text in self.said)
+
+
+def fresh_env(base_env, scratch, name):
+    """Settings, data (the chronicle), temporary and runtime folders and a
+    message log of the run's own."""
+    folders = {key: os.path.join(scratch, name, key.lower())
+               for key in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "TMPDIR", "XDG_RUNTIME_DIR")}
+    for folder in folders.values():
+        os.makedirs(folder, mode=0o700)
+    env = dict(base_env, TOLVA_MESSAGE_LOG=os.path.join(scratch, name, "messages.jsonl"),
+               **folders)
+    return env, Profile(folders["XDG_CONFIG_HOME"]), folders["TMPDIR"]
+
+
+def run_program(args, name, program_path, env, profile, body, wrapper=()):
+    """Starts the program and runs body(session, program) with a Reader; a
+    failure leaves its picture and output in --out."""
+    program = Program(program_path, env, os.path.join(args.out, f"{name}-output.txt"), wrapper)
+    session = Reader(Desktop(env["DISPLAY"]), program, profile, env["TOLVA_MESSAGE_LOG"])
+    program.start()
+    try:
+        body(session, program)
+    except Failure:
+        failure_shot(args, session.desktop, session, name)
+        raise
+    finally:
+        program.stop()
+
+
+# Replaces a folder, for the program alone, by a full file system (a small
+# tmpfs holding a copy of the folder's files, filled up) or by a read-only view
+# of itself, in a mount namespace of the program's own: nothing outside sees it,
+# and it goes with the program.
+_MOUNTS = {
+    "full": 'keep=$(mktemp -d "$1.keep-XXXXXX") && cp -a "$1/." "$keep/" && '
+            'mount -t tmpfs -o size=256k,mode=0700 tmpfs "$1" && cp -a "$keep/." "$1/" && '
+            'rm -rf "$keep" && { dd if=/dev/zero of="$1/.filler" bs=4k 2>/dev/null || true; }',
+    "read-only": 'mount --bind "$1" "$1" && mount -o remount,bind,ro "$1"',
+}
+
+
+def private_mounts(kind, folder):
+    """The command to start the program through with `folder` made `kind`
+    ("full" or "read-only"), or None where this machine lets no test mount."""
+    for unshare in (["unshare", "--mount", "--propagation", "private"],
+                    ["unshare", "--map-root-user", "--mount", "--propagation", "private"]):
+        if shutil.which("unshare") and subprocess.run(
+                unshare + ["sh", "-c", "mount -t tmpfs tmpfs /mnt"],
+                capture_output=True).returncode == 0:
+            return unshare + ["sh", "-c", _MOUNTS[kind] + ' && shift && exec "$@"', "sh", folder]
+    return None
+
+
 def check(condition, text):
     if not condition:
         raise Failure(text)
@@ -428,35 +526,44 @@ def failure_shot(args, desktop, session, name, whole_screen=False):
 def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import"),
                    screen=(1280, 1024)):
     """Parses --program and --out, then calls body(args, desktop, env, profile)
-    with the program's own settings, temporary and runtime folders on a fresh
-    display. Returns the exit status."""
+    with the program's own settings, data (the chronicle), temporary and
+    runtime folders on a fresh display. Returns the exit status."""
     parser = argparse.ArgumentParser()
     parser.add_argument("--program", required=True)
     parser.add_argument("--out", required=True)
     args = parser.parse_args()
-    os.makedirs(args.out, exist_ok=True)
-
-    missing = [tool for tool in tools if not shutil.which(tool)]
-    if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
-        return SKIP
     if not os.access(args.program, os.X_OK):
         print(f"FAILED: no program at {args.program}")
         return 1
 
+    def one_run(env, scratch):
+        folders = {key: os.path.join(scratch, name)
+                   for key, name in (("XDG_CONFIG_HOME", "config"), ("XDG_DATA_HOME", "data"),
+                                     ("TMPDIR", "tmp"), ("XDG_RUNTIME_DIR", "runtime"))}
+        for folder in folders.values():
+            os.makedirs(folder, mode=0o700)
+        body(args, Desktop(env["DISPLAY"]), dict(env, **folders),
+             Profile(folders["XDG_CONFIG_HOME"]))
+    return run_each_on_desktop(args, one_run, prefix, tools, screen)
+
+
+def run_each_on_desktop(args, body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import"),
+                        screen=(1280, 1024)):
+    """Calls body(base_env, scratch) on a fresh display; scripts of several
+    runs make each run's folders in `scratch` (fresh_env). Returns the exit
+    status."""
+    os.makedirs(args.out, exist_ok=True)
+    missing = [tool for tool in tools if not shutil.which(tool)]
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not installed (scripts/setup.sh installs them)")
+        return SKIP
     display = Xvfb(*screen)
     with tempfile.TemporaryDirectory(prefix=prefix) as scratch:
-        config_home = os.path.join(scratch, "config")
-        temp = os.path.join(scratch, "tmp")
-        runtime = os.path.join(scratch, "runtime")
-        for folder in (config_home, temp, runtime):
-            os.makedirs(folder, mode=0o700)
         try:
             display.start()
-            env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+            env = dict(os.environ, DISPLAY=display.display, QT_QPA_PLATFORM="xcb")
             env.pop("WAYLAND_DISPLAY", None)
-            body(args, Desktop(display.display), env, Profile(config_home))
+            body(env, scratch)
         except Failure as failure:
             print(f"FAILED: {failure}")
             return 1

@@ -127,15 +127,16 @@ def distinct_colours(data):
 def start_installed(exec_line, program, prefix, out):
     display = Xvfb(1280, 1024)
     with tempfile.TemporaryDirectory(prefix="tolva-install-run-") as scratch:
-        config_home, temp, runtime = (os.path.join(scratch, name)
-                                      for name in ("config", "tmp", "runtime"))
-        for folder in (config_home, temp, runtime):
+        config_home, temp, runtime, data_home = (os.path.join(scratch, name)
+                                                 for name in ("config", "tmp", "runtime", "data"))
+        for folder in (config_home, temp, runtime, data_home):
             os.makedirs(folder, mode=0o700)
         display.start()
         process = None
         try:
             env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
-                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb",
+                       TMPDIR=temp, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=data_home,
+                       QT_QPA_PLATFORM="xcb",
                        PATH=os.path.join(prefix, "bin") + os.pathsep + os.environ.get("PATH", ""))
             env.pop("WAYLAND_DISPLAY", None)
             desktop = Desktop(display.display)

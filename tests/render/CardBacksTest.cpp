@@ -9,8 +9,12 @@
 #include <QPainter>
 
 #include "render/CardBacks.h"
+#include "render/FileProblems.h"
 #include "render/ImageFiles.h"
+#include "render/TempFolder.h"
+#include "res/StringTable.h"
 #include "tests/render/support/SyntheticPictures.h"
+#include "tests/support/OwnTemporaryFolder.h"
 
 namespace tolva {
 namespace {
@@ -197,6 +201,30 @@ TEST_F(CardBacksTest, DamagedCacheIsBuiltAgainInsteadOfFailingEveryStart) {
   EXPECT_TRUE(PrepareCardBacks(s, false, Options(0, 1), {}, log.Sink()));
   EXPECT_EQ(ReadImageFile(cache).size(), QSize(2175, 302));
   EXPECT_TRUE(log.ids.empty());
+}
+
+// The player's picture lives in the temporary folder. While the folder cannot
+// be used the table has the default backs and the choice stays; once it can,
+// the picture is back.
+TEST_F(CardBacksTest, WithoutATemporaryFolderTheDefaultBacksAreDrawnAndThePictureComesBackLater) {
+  testing::OwnTemporaryFolder own;
+  QImage red(kCardWidth, kCardHeight, QImage::Format_RGB32);
+  red.fill(qRgb(220, 30, 30));
+  ASSERT_TRUE(SaveBitmapAs(red, Temp(kFreeImageFile), kCardWidth, kCardHeight, "jpeg", {}));
+
+  const QString file = own.scratch.filePath(QStringLiteral("a-file"));
+  ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+  own.UseAsTmpdir(file);
+  ASSERT_TRUE(PrepareCardBacks(s, false, Options(1, 1), {}, log.Sink()));
+  EXPECT_EQ(s.CardBack.pixel(20, 150), kBackColour);
+  EXPECT_EQ(s.HiddenHandStrip.pixel(20, 46 + 150), kBackColour) << "the strip is drawn all the same";
+  EXPECT_EQ(log.prefixes, std::vector<std::string>{
+                              ProblemPrefix(file + "/TolvaGame", kWhyFileInPlaceOfFolder)});
+
+  own.UseAsTmpdir(own.scratch.path());
+  ASSERT_TRUE(PrepareCardBacks(s, true, Options(1, 1), {}, log.Sink()));
+  EXPECT_TRUE(testing::Near(s.HiddenHandStrip.pixel(20, 46 + 150), qRgb(220, 30, 30), 6));
+  EXPECT_EQ(log.ids.size(), 1u);
 }
 
 }  // namespace

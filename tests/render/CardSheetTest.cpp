@@ -2,14 +2,19 @@
 // copy, refused when missing, undecodable or too small.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "render/CardSheet.h"
+#include "render/FileProblems.h"
 #include "render/ImageFiles.h"
+#include "render/TempFolder.h"
 #include "res/StringTable.h"
 #include "rules/CardText.h"
-#include "tests/support/Tables.h"
 #include "tests/render/support/SyntheticPictures.h"
+#include "tests/support/OwnTemporaryFolder.h"
+#include "tests/support/Tables.h"
 
 namespace tolva {
 namespace {
@@ -42,6 +47,27 @@ TEST_F(CardSheetTest, LibraryWithoutJpegMarkersIsReadThroughARepairedCopy) {
   ASSERT_TRUE(library.open(QIODevice::ReadOnly));
   EXPECT_EQ(library.read(4), QByteArray("TLV1")) << "the library itself is never written";
   EXPECT_TRUE(log.ids.empty());
+}
+
+// No working copy can be written: no temporary folder can be had, or a folder
+// stands on the copy's name. The sheet is read from memory all the same, and
+// the player is told once where and why.
+TEST_F(CardSheetTest, WithoutAWorkingCopyTheSheetIsReadFromMemoryAndTheProblemToldOnce) {
+  testing::OwnTemporaryFolder own;
+  pictures.sheetPath = testing::WriteCardLibrary(own.scratch.path(), testing::SyntheticCardSheet());
+  const QString file = own.scratch.filePath(QStringLiteral("a-file"));
+  ASSERT_TRUE(QFile(file).open(QIODevice::WriteOnly));
+  own.UseAsTmpdir(file);
+  for (int start = 0; start < 2; ++start) ASSERT_TRUE(LoadCardSheet(s, pictures, log.Sink()));
+  EXPECT_EQ(s.CardSheet.size(), QSize(13 * 151, 4 * 215));
+  EXPECT_EQ(log.prefixes, std::vector<std::string>{
+                              ProblemPrefix(file + "/TolvaGame", kWhyFileInPlaceOfFolder)});
+
+  own.UseAsTmpdir(own.scratch.path());
+  ASSERT_TRUE(QDir().mkpath(own.Shared() + "/card.jpeg"));
+  ASSERT_TRUE(LoadCardSheet(s, pictures, log.Sink()));
+  EXPECT_EQ(log.prefixes.back(), ProblemPrefix(own.Shared() + "/card.jpeg", kWhyNotRegularFile));
+  EXPECT_TRUE(QFileInfo(own.Shared() + "/card.jpeg").isDir()) << "what stands there is left alone";
 }
 
 TEST_F(CardSheetTest, JokersAndEmptySlotsHaveTheirOwnFaces) {

@@ -1,6 +1,5 @@
-// Image files: the temporary folder, picture types by name, decoding the
-// player's files (cut short, lying about their size, too big) and writing the
-// five types.
+// Image files: picture types by name, decoding the player's files (cut short,
+// lying about their size, too big) and writing the five types.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -9,13 +8,12 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "render/FileProblems.h"
 #include "render/GifWriter.h"
 #include "render/ImageChecks.h"
 #include "render/ImageFiles.h"
+#include "render/TempFolder.h"
 #include "res/StringTable.h"
 #include "tests/render/support/SyntheticPictures.h"
 
@@ -53,55 +51,6 @@ struct ImageFilesTest : ::testing::Test {
     return path;
   }
 };
-
-TEST_F(ImageFilesTest, TempFolderIsTheSystemTemporaryFolderPlusTheTitle) {
-  EXPECT_EQ(TempFolder({}, log.Sink()), QDir::tempPath() + "/TolvaGame");
-  EXPECT_TRUE(QFileInfo(QDir::tempPath() + "/TolvaGame/tests").isDir());
-  EXPECT_EQ(TempFolder(QStringLiteral("tests"), log.Sink()), QDir::tempPath() + "/TolvaGame/tests")
-      << "an existing folder is fine";
-  EXPECT_TRUE(log.ids.empty());
-
-  Write("blocker", "a file where a folder should go");
-  EXPECT_TRUE(TempFolder(QStringLiteral("tests/blocker"), log.Sink()).isEmpty());
-  EXPECT_EQ(log.ids, std::vector<int>{kMsgFileReadFailed});
-}
-
-// The temporary folder of this test alone, so the shared one is left alone.
-struct OwnTemporaryFolder : ::testing::Test {
-  QTemporaryDir scratch;
-  QByteArray saved = qgetenv("TMPDIR");
-  testing::MessageLog log;
-  void SetUp() override { qputenv("TMPDIR", scratch.path().toLocal8Bit()); }
-  void TearDown() override { qputenv("TMPDIR", saved); }
-  QString Shared() const { return QDir::tempPath() + "/TolvaGame"; }
-  QString OwnBeside() const { return Shared() + "-" + QString::number(::getuid()); }
-};
-
-TEST_F(OwnTemporaryFolder, ANewGameFolderIsTheOwnersAlone) {
-  ASSERT_EQ(TempFolder({}, log.Sink()), Shared());
-  struct stat status {};
-  ASSERT_EQ(::stat(Shared().toLocal8Bit().constData(), &status), 0);
-  EXPECT_EQ(status.st_mode & 0777, 0700u)
-      << "nobody else may read or change the card faces and backs kept there";
-  EXPECT_TRUE(log.ids.empty());
-}
-
-TEST_F(OwnTemporaryFolder, AFileOrAnotherUsersFolderOnTheNameGivesAFolderOfOnesOwn) {
-  {
-    QFile blocker(Shared());
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  }
-  EXPECT_EQ(TempFolder({}, log.Sink()), OwnBeside());
-  EXPECT_TRUE(QFileInfo(OwnBeside()).isDir());
-  EXPECT_EQ(TempFolder(QStringLiteral("sub"), log.Sink()), OwnBeside() + "/sub");
-  EXPECT_TRUE(log.ids.empty()) << "the game still has a folder to work in";
-
-  QFile::remove(Shared());
-  ASSERT_TRUE(QDir().mkdir(Shared()));
-  if (::getuid() != 0) GTEST_SKIP() << "only root can give a folder to another user";
-  ASSERT_EQ(::chown(Shared().toLocal8Bit().constData(), 65534, 65534), 0);
-  EXPECT_EQ(TempFolder({}, log.Sink()), OwnBeside());
-}
 
 TEST_F(ImageFilesTest, ImageTypeOfGoesByTheLastExtensionInAnyCase) {
   EXPECT_EQ(ImageTypeOf("photo.JPG", log.Sink()), "jpeg");
@@ -237,14 +186,21 @@ TEST_F(ImageFilesTest, TransparentPartsTakeTheTopLeftPixelsColour) {
   EXPECT_EQ(flat.pixel(15, 10), qRgb(250, 0, 0));
 }
 
-TEST_F(ImageFilesTest, AFailedWriteIsReportedAsAFailure) {
+// A file that cannot be written is the folder's fault, told with where and
+// why; only a picture that cannot be encoded blames the memory.
+TEST_F(ImageFilesTest, AFailedWriteSaysWhereAndWhyAndAFailedEncodingBlamesMemory) {
   const QImage picture = Gradient(20, 20);
+  const QStringList filesBefore = QDir(folder).entryList(QDir::Files);
   EXPECT_FALSE(SaveBitmapAs(picture, "/nonexistent-folder/deeper/out.bmp", 20, 20, "bmp", log.Sink()));
   EXPECT_FALSE(SaveBitmapAs(picture, folder, 20, 20, "png", log.Sink())) << "a folder is no file";
   EXPECT_FALSE(SaveBitmapAs(picture, folder + "/out.xyz", 20, 20, "xyz", log.Sink())) << "no encoder";
   EXPECT_FALSE(SaveBitmapAs(QImage(), folder + "/none.png", 20, 20, "png", log.Sink()));
-  EXPECT_EQ(log.ids, std::vector<int>(4, kMsgOutOfMemory));
+  EXPECT_EQ(log.ids, (std::vector<int>{kMsgFileReadFailed, kMsgFileReadFailed, kMsgOutOfMemory,
+                                       kMsgOutOfMemory}));
+  EXPECT_EQ(log.prefixes[0], ProblemPrefix("/nonexistent-folder/deeper", kWhyNoSuchFolder));
+  EXPECT_EQ(log.prefixes[1], ProblemPrefix(folder, kWhyNotRegularFile));
   EXPECT_EQ(log.styles[0], MessageStyle::Error);
+  EXPECT_EQ(QDir(folder).entryList(QDir::Files), filesBefore) << "nothing half written is left";
 }
 
 }  // namespace

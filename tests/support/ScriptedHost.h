@@ -93,6 +93,8 @@ class ScriptedHost : public Host {
   // --- what happened ------------------------------------------------------------------------
   std::vector<HostEvent> events;
   std::vector<FinishedGame> finished;
+  std::vector<ChronicleEntry> chronicle;  // in the order the game handed them over
+  std::vector<std::size_t> chronicleAt;   // events.size() as each entry came
   long long now = 0;  // virtual milliseconds
   void ClearEvents() { events.clear(); }
   std::vector<HostEvent> Calls(HostCall call) const;
@@ -152,6 +154,10 @@ class ScriptedHost : public Host {
   bool StartPeekInstance() override;
   bool PeekInstanceRunning() override { return peekRunning; }
   void ResizePeekWindow(int width, int height) override;
+  void Chronicle(const ChronicleEntry& entry) override {
+    chronicleAt.push_back(events.size());
+    chronicle.push_back(entry);
+  }
 
  private:
   struct Timer {

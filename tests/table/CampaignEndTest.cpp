@@ -37,6 +37,8 @@ TEST_F(CampaignEnd, TheLegAfterTheNinetyNinthCityCompletesTheCampaignAndEndsTheP
   EXPECT_EQ(host.Calls(HostCall::Message)[0].style, MessageStyle::Information);
   EXPECT_EQ(host.store.Stored("Last", "Coin4"), std::optional<std::string>(""));
   EXPECT_EQ(settings.ConqCity(), 0);
+  EXPECT_EQ(host.store.Groups().back(), (std::vector<std::string>{"Last/Coin4", "Map/ConqCity"}))
+      << "the end is written as one";
   EXPECT_EQ(settings.CunNow(), 4) << "any peek window closes";
   EXPECT_EQ(settings.CunningView(), 0) << "and none counts as running";
   EXPECT_TRUE(host.PendingTimers().empty()) << "no next city";
@@ -112,6 +114,10 @@ TEST_F(CampaignEnd, AnsweringNoLeavesAnEmptyTableAndTheNextStartResetsAgainAtOnc
   EXPECT_EQ(view.t.GameNo, 0);
   for (int seat = 0; seat < kSeats; ++seat)
     EXPECT_EQ(host.store.Stored("Last", kKeyCoin[seat]), std::optional<std::string>("0")) << seat;
+  EXPECT_EQ(host.store.Groups().back(),
+            (std::vector<std::string>{"Last/Coin0", "Last/Coin1", "Last/Coin2", "Last/Coin3",
+                                      "Last/Coin4", "Map/ConqCity"}))
+      << "the reset is written as one";
   EXPECT_TRUE(host.PendingTimers().empty());
 
   host.ClearEvents();

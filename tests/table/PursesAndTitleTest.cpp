@@ -27,6 +27,10 @@ TEST_F(PursesAndTitleTest, PursesAreSavedAsDecimalTextAndLoadedBack) {
   const char* texts[] = {"0", "-35", "1200", "7", "10000"};
   for (int seat = 0; seat < kSeats; ++seat)
     EXPECT_EQ(host.store.Stored("Last", kKeyCoin[seat]), std::optional<std::string>(texts[seat]));
+  EXPECT_EQ(host.store.Groups(), (std::vector<std::vector<std::string>>{
+                                     {"Last/Coin0", "Last/Coin1", "Last/Coin2", "Last/Coin3",
+                                      "Last/Coin4"}}))
+      << "a settlement's purses are written together, so no kill can leave half of them";
   view.t.Purse.fill(99);
   view.LoadPurses();
   EXPECT_EQ(view.t.Purse, (TableState::Ints<kSeats>{0, -35, 1200, 7, 10000}));

@@ -65,6 +65,7 @@ TEST(SettingsSchema, HoldsEverySectionKeyTypeAndDefault) {
       {"Cun", "1", SettingType::Text, 0, ""},
       {"Cun", "2", SettingType::Text, 0, ""},
       {"Cun", "3", SettingType::Text, 0, ""},
+      {"Chronicle", "Campaign", SettingType::Text, 0, ""},
   };
   const auto schema = SettingsSchema();
   ASSERT_EQ(schema.size(), expected.size());

@@ -30,7 +30,8 @@ def main():
 
     display = Xvfb(1280, 1024)
     with tempfile.TemporaryDirectory(prefix="tolva-shot-") as scratch:
-        folders = {name: os.path.join(scratch, name) for name in ("config", "tmp", "runtime")}
+        folders = {name: os.path.join(scratch, name)
+                   for name in ("config", "tmp", "runtime", "data")}
         for folder in folders.values():
             os.makedirs(folder, mode=0o700)
         program = None
@@ -38,7 +39,7 @@ def main():
             display.start()
             env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=folders["config"],
                        TMPDIR=folders["tmp"], XDG_RUNTIME_DIR=folders["runtime"],
-                       QT_QPA_PLATFORM="xcb")
+                       XDG_DATA_HOME=folders["data"], QT_QPA_PLATFORM="xcb")
             env.pop("WAYLAND_DISPLAY", None)
             desktop = Desktop(display.display)
             program = Program(os.path.abspath(args.program), env,

@@ -1,6 +1,7 @@
 #include "tools/simulator/SimHost.h"
 
 #include <algorithm>
+#include <array>
 
 #include "table/SettingsSchema.h"
 
@@ -110,10 +111,9 @@ void SimHost::ShowResultPicture(ResultPicture picture) {
 PixelMap& SimHost::MapPicture() { return map; }
 
 bool SimHost::RunCourseSelection() {
-  Settings settings(store);
-  for (int seat = 0; seat < kComputerSeats; ++seat) settings.SetPurse(seat, 0);
-  settings.SetPurse(kHumanSeat, kingPurse);
-  settings.SetCourse(1);
+  std::array<int, kSeats> purses{};
+  purses[kHumanSeat] = kingPurse;
+  Settings(store).Write(SettingsChange().Purses(purses).Course(1));
   return true;
 }
 

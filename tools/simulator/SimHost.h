@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -78,6 +79,10 @@ class SimHost : public Host {
   bool StartPeekInstance() override { return false; }
   bool PeekInstanceRunning() override { return false; }
   void ResizePeekWindow(int, int) override {}
+  void Chronicle(const ChronicleEntry& entry) override {
+    if (chronicle) chronicle(entry);
+  }
+  std::function<void(const ChronicleEntry&)> chronicle;
 
   // The next run of the program: the timers and the run's tally of the
   // campaign's end are gone.

@@ -74,6 +74,7 @@ struct Simulation::State {
     settings.SetAutoStart(1);
     host.campaignMode = o.campaign;
     host.kingPurse = o.kingPurse;
+    host.chronicle = o.chronicle;
     host.onResult = [](void* context, const CTolvaView& v) {
       static_cast<State*>(context)->OnResult(v);
     };

@@ -4,11 +4,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <string>
 
 #include "rules/TableState.h"
+#include "table/Chronicle.h"
 #include "table/MemoryPixelMap.h"
 
 namespace tolva::sim {
@@ -29,6 +31,8 @@ struct SimOptions {
   bool quiet = false;
   bool checkEveryStep = true;  // card conservation after every timer step and bot action
   long long stepLimit = 50000;  // steps one game may take before it counts as stuck
+  // Where the game's chronicle entries go (none: nowhere).
+  std::function<void(const ChronicleEntry&)> chronicle;
 };
 
 struct SimStats {

@@ -10,7 +10,8 @@
 // world map picture as the map generator writes it without Qt (a binary
 // portable pixmap); without it the simulator's stand-in route is used.
 // --purse is the king's purse from the course selection (10000, the beginner
-// course's, unless given).
+// course's, unless given). --chronicle FILE keeps every game, conquest and
+// campaign in a chronicle database as the program does, for its window.
 #include <charconv>
 #include <climits>
 #include <iostream>
@@ -19,6 +20,7 @@
 #include <string_view>
 
 #include "tools/simulator/MapFile.h"
+#include "tools/simulator/SimChronicle.h"
 #include "tools/simulator/Simulation.h"
 
 namespace {
@@ -27,7 +29,8 @@ constexpr long long kGamesPerCity = 10;
 
 void Usage(std::ostream& out) {
   out << "usage: tolva-sim [--games N | --cities N] [--campaign] [--map FILE] [--purse N]\n"
-         "                 [--jokers 2|4|6] [--tolva-rate 1|2|3] [--seed N] [--quiet]\n";
+         "                 [--jokers 2|4|6] [--tolva-rate 1|2|3] [--seed N] [--quiet]\n"
+         "                 [--chronicle FILE]\n";
 }
 
 bool ReadNumber(std::string_view text, long long& value) {
@@ -40,6 +43,7 @@ bool ReadNumber(std::string_view text, long long& value) {
 int main(int argc, char** argv) {
   tolva::sim::SimOptions options;
   bool gamesGiven = false;
+  std::unique_ptr<tolva::sim::SimChronicle> chronicle;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--quiet") {
@@ -66,6 +70,22 @@ int main(int argc, char** argv) {
         return 2;
       }
       options.map = std::make_shared<const tolva::MemoryPixelMap>(std::move(*map));
+      continue;
+    }
+    if (arg == "--chronicle") {
+      if (i + 1 >= argc) {
+        std::cerr << "tolva-sim: --chronicle needs a file\n";
+        return 2;
+      }
+      chronicle = std::make_unique<tolva::sim::SimChronicle>(argv[++i]);
+      if (!chronicle->Problem().empty()) {
+        std::cerr << "tolva-sim: " << chronicle->Problem() << "\n";
+        return 2;
+      }
+      if (!chronicle->Notice().empty()) std::cerr << "tolva-sim: " << chronicle->Notice() << "\n";
+      options.chronicle = [keeper = chronicle.get()](const tolva::ChronicleEntry& entry) {
+        keeper->Keep(entry);
+      };
       continue;
     }
     long long value = 0;
@@ -105,7 +125,12 @@ int main(int argc, char** argv) {
       simulation.PrintSummary(std::cout);
       return 1;
     }
+    if (chronicle && !chronicle->Problem().empty()) break;
   }
   simulation.PrintSummary(std::cout);
+  if (chronicle && !chronicle->Problem().empty()) {
+    std::cerr << "tolva-sim: the chronicle stopped: " << chronicle->Problem() << "\n";
+    return 1;
+  }
   return 0;
 }

@@ -63,6 +63,7 @@ bool SaveMenuTree(QMenu& menu, const QString& name) {
 int main(int argc, char** argv) {
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", home.filePath("data").toLocal8Bit());
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));

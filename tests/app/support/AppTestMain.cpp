@@ -1,7 +1,8 @@
 // Runs the shell tests inside a QApplication on the offscreen platform (with a
-// second screen of twice the pixel density). The user's profile is never
-// touched: XDG_CONFIG_HOME (and the runtime folder)
-// point into a folder made for this process, which child processes inherit.
+// second screen of twice the pixel density). The user's profile and
+// chronicle are never touched: XDG_CONFIG_HOME, the data folder and the
+// runtime folder point into a folder made for this process, which child
+// processes inherit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   QDir().mkpath(runtime);
   QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+  qputenv("XDG_DATA_HOME", configHome.filePath("data").toLocal8Bit());
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     // The offscreen platform's own screen, and away from it one of twice the
     // pixel density for the tests of the table's window on such a screen.

@@ -63,6 +63,7 @@ class RecordingShell : public CommandShell {
     calls.push_back("Help " + std::string(page) + " " + std::string(title));
   }
   void ShowAbout() override { calls.push_back("About"); }
+  void ShowChronicle() override { calls.push_back("Chronicle"); }
 };
 
 }  // namespace tolva::testing

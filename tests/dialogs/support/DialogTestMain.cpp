@@ -1,6 +1,7 @@
 // Runs the dialog tests inside a QApplication on the offscreen platform. The
-// user's profile and temporary folder are never touched: XDG_CONFIG_HOME,
-// XDG_RUNTIME_DIR and TMPDIR point into a folder made for this process, so
+// user's profile, chronicle and temporary folder are never touched:
+// XDG_CONFIG_HOME, XDG_DATA_HOME, XDG_RUNTIME_DIR and TMPDIR point into a
+// folder made for this process, so
 // parallel test processes never share "TolvaGame/CardBack.jpg".
 #include <gtest/gtest.h>
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", folder("config"));
   qputenv("XDG_RUNTIME_DIR", folder("runtime"));
   qputenv("TMPDIR", folder("tmp"));
+  qputenv("XDG_DATA_HOME", folder("data"));
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);

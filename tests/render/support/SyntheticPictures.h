@@ -8,6 +8,7 @@
 #include <QString>
 #include <map>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "render/Messages.h"
@@ -58,10 +59,12 @@ SceneState SceneFor(const TableState& t, double viewAngle);
 struct MessageLog {
   std::vector<int> ids;
   std::vector<MessageStyle> styles;
+  std::vector<std::string> prefixes;
   MessageSink Sink() {
-    return [this](int id, MessageStyle style) {
+    return [this](std::string_view prefix, int id, MessageStyle style) {
       ids.push_back(id);
       styles.push_back(style);
+      prefixes.emplace_back(prefix);
     };
   }
 };
