@@ -233,9 +233,7 @@ void CTolvaViewWidget::paintEvent(QPaintEvent*) {
 
 QImage CTolvaViewWidget::WindowPicture() {
   const qreal dpr = devicePixelRatioF();
-  QImage picture(QSize(static_cast<int>(std::ceil(width() * dpr)),
-                       static_cast<int>(std::ceil(height() * dpr))),
-                 QImage::Format_RGB32);
+  QImage picture(DevicePixelsOf(rect(), dpr).size(), QImage::Format_RGB32);
   picture.setDevicePixelRatio(dpr);
   picture.fill(Qt::white);
   QPainter painter(&picture);
@@ -250,8 +248,6 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
   const qreal dpr = painter.device()->devicePixelRatioF();
   painter.save();
   painter.setTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
-  const QRect device(QPoint(0, 0), QSize(static_cast<int>(std::ceil(width() * dpr)),
-                                         static_cast<int>(std::ceil(height() * dpr))));
   if (effect_ != Effect::None) {
     // The effect's picture is the window's size: it covers all of it. A
     // dissolve frame copies just its new squares: the rest of the tiles it
@@ -276,8 +272,7 @@ void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
   // A new size or screen first gets its canvas; the window never shows an
   // enlarged one.
   FollowScale(dpr);
-  const QRect device(QPoint(0, 0), QSize(static_cast<int>(std::ceil(width() * dpr)),
-                                         static_cast<int>(std::ceil(height() * dpr))));
+  const QRect device = DevicePixelsOf(rect(), dpr);
   const QImage* canvas = &renderer_.Canvas();
   // A canvas made at another scale (not composed since the window changed)
   // is shown stretched until the next composition.

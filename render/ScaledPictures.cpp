@@ -38,6 +38,21 @@ const BitmapUse* UseOf(int id) {
   return nullptr;
 }
 
+// The surfaces' own (1x) picture of a bitmap.
+const QImage* OneX(const Surfaces& s, int id) {
+  switch (id) {
+    case kBmpButtons: return &s.Buttons;
+    case kBmpNamePlates: return &s.NamePlates;
+    case kBmpGameNumbers: return &s.GameNumbers;
+    case kBmpCoins: return &s.Coins;
+    case kBmpDigits: return &s.Digits;
+    case kBmpCursor: return &s.CursorSprite;
+    case kBmpJokerStrip: return &s.Joker;
+    case kBmpCardBack: return &s.DefaultCardBack;
+    default: return nullptr;
+  }
+}
+
 }  // namespace
 
 void ScaledPictures::SetSource(std::shared_ptr<const PictureSource> source) {
@@ -65,24 +80,6 @@ void ScaledPictures::Forget() {
   shrunkFaces_.clear();
   cursors_.clear();
 }
-
-namespace {
-
-const QImage* OneX(const Surfaces& s, int id) {
-  switch (id) {
-    case kBmpButtons: return &s.Buttons;
-    case kBmpNamePlates: return &s.NamePlates;
-    case kBmpGameNumbers: return &s.GameNumbers;
-    case kBmpCoins: return &s.Coins;
-    case kBmpDigits: return &s.Digits;
-    case kBmpCursor: return &s.CursorSprite;
-    case kBmpJokerStrip: return &s.Joker;
-    case kBmpCardBack: return &s.DefaultCardBack;
-    default: return nullptr;
-  }
-}
-
-}  // namespace
 
 const ScaledPictures::Dense& ScaledPictures::Bitmap(int id) {
   const auto found = bitmaps_.find(id);
