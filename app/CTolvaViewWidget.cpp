@@ -574,13 +574,18 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
     UpdateOverlays();
     return;
   }
+  PointerOver(point, event->globalPosition().toPoint());
+}
+
+void CTolvaViewWidget::PointerOver(QPoint window, QPoint global) {
+  const QPointF canvas = WindowToCanvas(window, app_.ScaleX, app_.ScaleY);
   // (On the map the pointer's shape is the map's: MapViewport.)
   if (PeekPlateAt(canvas) >= 0) {
     setCursor(Qt::PointingHandCursor);
   } else {
     UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
   }
-  ShowHoverHelp(canvas, event->globalPosition().toPoint());
+  ShowHoverHelp(canvas, global);
 }
 
 void CTolvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -642,6 +647,14 @@ void CTolvaViewWidget::ClearHoverText() { hoverTip_.Clear(); }
 void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
   ClearHoverText();
   QWidget::focusOutEvent(event);
+}
+
+void CTolvaViewWidget::enterEvent(QEnterEvent* event) {
+  // A pointer that comes in and stays where it came in sends no move. (On
+  // the map the pointer is the map's: MapViewport.)
+  if (AcceptsInput() && !view_.MapShown && view_.Dragging == DragKind::None)
+    PointerOver(event->position().toPoint(), event->globalPosition().toPoint());
+  QWidget::enterEvent(event);
 }
 
 void CTolvaViewWidget::leaveEvent(QEvent* event) {

@@ -123,6 +123,7 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -155,6 +156,8 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   bool AcceptsInput() const;
   void NoteGrab(const PointerTarget& target, QPointF canvas);
   void UpdatePointerShape(const PointerTarget& target);
+  // The pointer shape and the hover help for where the pointer is (no drag).
+  void PointerOver(QPoint window, QPoint global);
   void ShowHoverHelp(QPointF canvas, QPoint global);
   MessageSink Messages();
 

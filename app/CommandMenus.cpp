@@ -67,7 +67,7 @@ std::unique_ptr<QMenu> CommandMenus::BuildCommandMenu(int index) const {
 
 std::unique_ptr<QMenu> CommandMenus::BuildMapMenu() const {
   auto menu = std::make_unique<QMenu>(shell_.ViewWidget());
-  FillMenu(*menu, MapMenu(Settings(host_.Store()).Zoom()));
+  FillMenu(*menu, MapMenu(view_.MapZoom));
   return menu;
 }
 

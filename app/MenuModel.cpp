@@ -156,8 +156,8 @@ MenuItems CommandMenu(int index, const MenuState& state) {
   }
 }
 
-MenuItems MapMenu(int storedZoom) {
-  const int zoom = ZoomChoice(storedZoom);
+MenuItems MapMenu(int shownZoom) {
+  const int zoom = ZoomChoice(shownZoom);
   return {
       MenuItem::Command("ゲーム画面に戻る(&G)\tBS, ESC, Enter, SPC", kCmdWorldMap),
       MenuItem::Separator(),

@@ -56,8 +56,11 @@ struct MenuState {
 // The pop-ups under the table's buttons: 0 start, 1 settings, 2 help,
 // 3 declarations. Any other index has no menu (empty).
 MenuItems CommandMenu(int index, const MenuState& state);
-// The world map's pop-up; its check mark follows the stored "Zoom".
-MenuItems MapMenu(int storedZoom);
+// The world map's pop-up; its check mark goes to the zoom the map is shown
+// at. That is the stored "Zoom" except after a march to the next city, which
+// shows the map at ×2 without storing it: the mark, the map and the keys
+// 1, 2, 3 then still agree.
+MenuItems MapMenu(int shownZoom);
 
 // Which item of a choice carries the check mark for a value that may be any
 // number (a damaged store): the value itself when the menu offers it, else

@@ -6,11 +6,11 @@ namespace tolva {
 
 int PeekSeatOfCommand(int command) {
   const int seat = command - kCmdPeekSeat0;
-  return seat >= 0 && seat < kComputerSeats ? seat : -1;
+  return IsComputerSeat(seat) ? seat : -1;
 }
 
 QString PlatePeekHint(int seat) {
-  if (seat < 0 || seat >= kComputerSeats) return {};
+  if (!IsComputerSeat(seat)) return {};
   const std::string_view name = kSeatNames[seat];
   return QStringLiteral("\n\n※ 名札をクリックすると、") +
          QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +

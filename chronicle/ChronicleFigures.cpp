@@ -9,7 +9,6 @@ namespace tolva {
 namespace {
 
 bool IsWin(int kind) { return kind >= kTolvaSucceeded && kind <= kRon; }
-bool IsSeat(int seat) { return seat >= 0 && seat < kSeats; }
 
 }  // namespace
 

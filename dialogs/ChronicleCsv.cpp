@@ -26,7 +26,7 @@ QString Field(const QString& value) {
 }
 
 QString SeatName(int seat) {
-  return seat >= 0 && seat < kSeats ? QtText(kSeatNames[seat]) : QString();
+  return IsSeat(seat) ? QtText(kSeatNames[seat]) : QString();
 }
 
 QStringList Heading() {

@@ -50,6 +50,14 @@ void DrawPointsIn(DrawList& list, const SceneState& scene, int seat, const Rect&
   DrawBigNumber(list, scene.HandPoints(seat), r.left + r.Width() / 2, r.top + r.Height() / 2);
 }
 
+// Room for two big digits to the right of the king's plate, centred on it
+// from top to bottom.
+constexpr int kPointsBesidePlate = 10;
+Rect PointsBesidePlate(const Rect& plate) {
+  return Rect::Sized(plate.right + kPointsBesidePlate, plate.top + (plate.Height() - kDigitSize) / 2,
+                     2 * kDigitSize, kDigitSize);
+}
+
 }  // namespace
 
 int FanFor(int n) { return std::clamp(n, 0, 7); }
@@ -149,6 +157,11 @@ void DrawHumanHand(DrawList& list, const SceneState& scene, HitRects& hits) {
   const Rect plate = DrawPlate(list, t, kHumanSeat, lastX + 161, first.top + 96);
   hits.SeatPlateRect[kHumanSeat] = plate;
   hits.PurseTextRect[kHumanSeat] = DrawPurseUnder(list, t, kHumanSeat, plate);
+  // When the hands are shown at a game's end his total stands beside his
+  // plate, as the generals' stand on their hands (in open mode it is on his
+  // hand already).
+  if (scene.RevealHands && !t.OpenMode && n > 0)
+    DrawPointsIn(list, scene, kHumanSeat, PointsBesidePlate(plate));
 }
 
 }  // namespace tolva

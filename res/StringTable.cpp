@@ -63,6 +63,7 @@ const std::map<int, std::string_view>& Table() {
       {kMsgAskDiscardAttachable, "サラシ領域に出せるカードですが\nこのまま捨ててもよろしいですか"},
       {kMsgCunningNextStart, "初級コース以外から初級コースに変更した場合、\nカンニングモードは次回起動時に有効になります(Win7以降)"},
       {kMsgReachAfterDrawOnly, "山からめくるか川から拾った後でないとかけることはできません"},
+      {kMsgDiscardDue, "もう札を取っています\n手札から１枚を川に捨ててください"},
       {kMsgLastCardMustBeDiscarded, "最後は必ず川に１枚捨てなければいけません"},
       {kMsgNewMeldNeedsThree, "新規は3枚のみ受け付けます"},
       {kMsgAttachOnlyOne, "追加は1枚のみ受け付けます"},

@@ -61,6 +61,7 @@ inline constexpr int kMsgCannotDeclareNow = 30089;
 inline constexpr int kMsgAskDiscardAttachable = 30096;
 inline constexpr int kMsgCunningNextStart = 30097;
 inline constexpr int kMsgReachAfterDrawOnly = 30098;
+inline constexpr int kMsgDiscardDue = 30099;
 inline constexpr int kMsgLastCardMustBeDiscarded = 30101;
 inline constexpr int kMsgNewMeldNeedsThree = 30102;
 inline constexpr int kMsgAttachOnlyOne = 30103;

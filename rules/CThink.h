@@ -3,7 +3,9 @@
 // is given. It holds no state of its own beyond the two references.
 //
 // The 22 operations are listed in their fixed slot order. Refusals are results
-// (0, 99, -1), never errors. Their algorithms live in one file per topic:
+// (0, 99, -1), never errors; a seat number outside 0 to 4 is refused the same
+// way, and the table is left as it was. Their algorithms live in one file per
+// topic:
 //   Hands.cpp       InsertIntoHand, RemoveFromHand, CountSelected, HandPoints
 //   Winning.cpp     IsWinningHand, IsReachHand, CountForCall, ChooseCall,
 //                   ComputerCall, HumanCall, JudgeTolva

@@ -46,6 +46,11 @@ constexpr int CardPoints(int code) {
 // A "ten-pointer" is a non-joker of rank ten or above.
 constexpr bool IsTenPointer(int code) { return !IsJoker(code) && RankOf(code) >= kRankTen; }
 
+// Seat numbers from outside the table (a caller's mistake, a stored value) are
+// refused by every rules operation that takes one.
+constexpr bool IsSeat(int seat) { return seat >= 0 && seat < kSeats; }
+constexpr bool IsComputerSeat(int seat) { return seat >= 0 && seat < kComputerSeats; }
+
 constexpr int NextSeat(int seat) { return seat == kHumanSeat ? 0 : seat + 1; }
 constexpr int PreviousSeat(int seat) { return seat == 0 ? kHumanSeat : seat - 1; }
 

@@ -37,7 +37,8 @@ void ShuffleAndDeal(TableState& t, std::uint32_t seed) {
 
 int OpeningKey(int code) {
   if (IsJoker(code)) return -1;
-  return std::min(RankOf(code), kRankTen);
+  const int rank = RankOf(code);
+  return rank >= kRankTen ? kTenPointerKey : rank;
 }
 
 int ChooseOpeningSeat(const TableState& t) {

@@ -14,8 +14,10 @@ namespace tolva {
 // StockCount.
 void ShuffleAndDeal(TableState& t, std::uint32_t seed);
 
-// The key of a bottom stock card when the opening seat is chosen: the rank,
-// except that ten to king all count as ten; -1 for a joker.
+// The key of a bottom stock card when the opening seat is chosen: the rank
+// index (ace 0 ... nine 8), except that ten, jack, queen and king all get
+// kTenPointerKey; -1 for a joker.
+inline constexpr int kTenPointerKey = 10;
 int OpeningKey(int code);
 
 // The five bottom stock cards lie beside seats 0..4. The first joker met (in

@@ -7,6 +7,7 @@
 namespace tolva {
 
 void CThink::InsertIntoHand(int seat, int card) {
+  if (!IsSeat(seat)) return;
   auto& hand = t_.Hand[seat];
   int& count = t_.HandCount[seat];
   if (count >= kHandSlots) return;  // a full hand cannot take a ninth card
@@ -20,6 +21,7 @@ void CThink::InsertIntoHand(int seat, int card) {
 }
 
 void CThink::RemoveFromHand(int seat, int index) {
+  if (!IsSeat(seat)) return;
   auto& hand = t_.Hand[seat];
   int& count = t_.HandCount[seat];
   if (index < 0 || index >= count) return;
@@ -38,6 +40,7 @@ int CThink::CountSelected() {
 }
 
 int CThink::HandPoints(int seat) {
+  if (!IsSeat(seat)) return 0;
   int points = 0;
   for (int i = 0; i < t_.HandCount[seat]; ++i) points += CardPoints(t_.Hand[seat][i]);
   return points;

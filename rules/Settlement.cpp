@@ -45,6 +45,7 @@ std::string SettleDrawnGame(TableState& t) {
 }  // namespace
 
 int CThink::PaymentMultiplier(int seat) {
+  if (!IsSeat(seat)) return 0;  // no such seat: it pays nothing
   const int jokers = JokersIn(t_, seat);
   int factor = 1 << std::min(jokers, 20);
   if (t_.FirstRound) factor *= 2;

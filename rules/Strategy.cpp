@@ -21,9 +21,6 @@ namespace {
 
 constexpr int kLargestDeck = kOrdinaryCards + 6;
 
-constexpr bool IsSeat(int seat) { return seat >= 0 && seat < kSeats; }
-constexpr bool IsComputerSeat(int seat) { return seat >= 0 && seat < kComputerSeats; }
-
 HandCards CardsOf(const TableState& t, int seat) {
   return {t.Hand[seat].data(), static_cast<size_t>(std::clamp(t.HandCount[seat], 0, kHandSlots))};
 }

@@ -97,6 +97,8 @@ struct TableState {
   int Koukaon = 1;  // sound effects
   int RuleRem = 1;  // explanatory messages for refused actions
   int DspRem = 1;   // hover help
+
+  bool operator==(const TableState&) const = default;
 };
 
 }  // namespace tolva

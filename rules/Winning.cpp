@@ -55,19 +55,19 @@ void TakeRiverTop(TableState& t) {
 }  // namespace
 
 int CThink::IsWinningHand(int seat) {
-  if (t_.HandCount[seat] != kHandSlots) return 0;
+  if (!IsSeat(seat) || t_.HandCount[seat] != kHandSlots) return 0;
   const HandShape shape = ShapeOf(t_, seat);
   return !shape.hasThreeOrMore && shape.pairs + shape.jokers >= 4 ? 1 : 0;
 }
 
 int CThink::IsReachHand(int seat) {
-  if (t_.HandCount[seat] != kDealtCards) return 0;
+  if (!IsSeat(seat) || t_.HandCount[seat] != kDealtCards) return 0;
   const HandShape shape = ShapeOf(t_, seat);
   return !shape.hasThreeOrMore && shape.pairs + shape.jokers >= 3 ? 1 : 0;
 }
 
 int CThink::CountForCall(int seat, int card) {
-  if (IsJoker(card) || !IsOrdinary(card) || t_.HandCount[seat] <= 3) return 0;
+  if (!IsSeat(seat) || IsJoker(card) || !IsOrdinary(card) || t_.HandCount[seat] <= 3) return 0;
   switch (CountOfRank(t_, seat, RankOf(card))) {
     case 2: return 1;
     case 3: return 2;
@@ -77,7 +77,9 @@ int CThink::CountForCall(int seat, int card) {
 
 int CThink::ChooseCall(int seat) {
   const int top = RiverTop(t_);
-  if (top == kEmptySlot) return kNoCall;
+  // A call needs a free row for its meld (ComputerCall would refuse it, after
+  // the table had already announced it).
+  if (top == kEmptySlot || FirstFreeMeldRow(t_) < 0) return kNoCall;
   switch (CountForCall(seat, top)) {
     case 1: return kCallPon;
     case 2: return kCallKan;
@@ -87,7 +89,7 @@ int CThink::ChooseCall(int seat) {
 
 int CThink::ComputerCall(int seat, int ponFlag) {
   const int top = RiverTop(t_);
-  if (top == kEmptySlot) return 0;
+  if (!IsSeat(seat) || top == kEmptySlot) return 0;
   // The row is looked for before anything moves: with all ten rows taken the
   // call is impossible and the cards stay where they are.
   const int row = FirstFreeMeldRow(t_);
@@ -141,6 +143,7 @@ void CThink::HumanCall(int ponFlag) {
 }
 
 int CThink::JudgeTolva(int seat) {
+  if (!IsSeat(seat)) return 0;  // nobody declared: no result is written
   const int declared = HandPoints(seat);
   bool anyMarked = false;
   for (int other = 0; other < kSeats; ++other) {

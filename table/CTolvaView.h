@@ -333,6 +333,9 @@ class CTolvaView : private RulesHost {
   void MoveCursor(int delta, bool ctrl);
   void KeepCursorInHand();
   bool HumanInReach() const;  // declared earlier, not declaring now
+  // He has drawn, taken the river card or called this turn: another card is
+  // refused, saying that a discard is due. False when no card is in yet.
+  bool RefusedAsDrawn();
 
   Host& host_;
   TimerRecord lastTimer_;

@@ -13,7 +13,7 @@ constexpr int kMaxExposures = 7;
 void CTolvaView::ComputerTurn() {
   KillFlowTimer(kTimerComputerTurn);
   const int seat = t.TurnSeat;
-  if (seat < 0 || seat >= kComputerSeats) return;
+  if (!IsComputerSeat(seat)) return;
 
   // The lowest seat that calls gets the card, whatever the order of play.
   const int discarder = seat - 1;  // -1 when the human made the discard
@@ -92,7 +92,7 @@ void CTolvaView::StockFlightTick() {
 
 void CTolvaView::TakeTurnStep(bool insert, bool mayDiscardDrawn) {
   const int seat = t.TurnSeat;
-  if (seat < 0 || seat >= kComputerSeats) return;
+  if (!IsComputerSeat(seat)) return;
   t.IppatsuFlag[seat] = 0;
   if (t.ReachFlag[seat]) {
     t.DiscardCard = t.DrawnCard;  // a seat in Reach throws what it took

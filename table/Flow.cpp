@@ -151,7 +151,7 @@ void CTolvaView::OpeningSeatTick() {
 void CTolvaView::PlayFrom(int seat) {
   // Every ending names a seat; should a damaged record name none, the first
   // general opens rather than a turn for no seat.
-  if (seat < 0 || seat >= kSeats) seat = 0;
+  if (!IsSeat(seat)) seat = 0;
   t.TurnSeat = seat;
   if (seat == kHumanSeat) {
     t.HasDrawn = 0;

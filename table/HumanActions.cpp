@@ -57,8 +57,9 @@ void CTolvaView::LeftPress(PointerTarget target) {
       }
       break;
     case TargetKind::Stock:
+      if (RefusedAsDrawn()) return;
       // A Pon selection is finished or cancelled first; then his turn goes on.
-      if (!t.HasDrawn && !t.PonSelect && t.StockCount > 0) {
+      if (!t.PonSelect && t.StockCount > 0) {
         --t.StockCount;
         t.Dragged[0] = t.Stock[t.StockCount];
         t.DraggedFrom[0] = kEmptySlot;
@@ -70,7 +71,8 @@ void CTolvaView::LeftPress(PointerTarget target) {
       }
       return;
     case TargetKind::River:
-      if (!t.HasDrawn && !t.PonSelect && !t.ReachFlag[kHumanSeat] && t.RiverCount > 0) {
+      if (RefusedAsDrawn()) return;
+      if (!t.PonSelect && !t.ReachFlag[kHumanSeat] && t.RiverCount > 0) {
         --t.RiverCount;
         t.Dragged[0] = t.River[t.RiverCount];
         t.River[t.RiverCount] = kEmptySlot;

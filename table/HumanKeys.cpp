@@ -1,6 +1,7 @@
 // The hand keys (discard, cursor, mark), and drawing from the stock (F7) and
 // taking the river's top card (F8) by key. While the world map is shown the
-// keys belong to the map.
+// keys belong to the map. A second card in one turn (after a draw, the river
+// card or a call) is refused with a reminder that a discard is due.
 #include <algorithm>
 #include <utility>
 
@@ -72,9 +73,16 @@ void CTolvaView::KeepCursorInHand() {
   }
 }
 
+bool CTolvaView::RefusedAsDrawn() {
+  if (!t.HasDrawn) return false;
+  Refusal(kMsgDiscardDue);
+  return true;
+}
+
 void CTolvaView::DrawFromStock() {
   if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!TableActive || MapShown) return;
+  if (HumansTurn() && Dragging == DragKind::None && RefusedAsDrawn()) return;
   if (!HumansTurn() || Dragging != DragKind::None || t.HasDrawn || t.PonSelect ||
       t.StockCount <= 0 || t.HandCount[kHumanSeat] >= kHandSlots) {
     Refusal();
@@ -101,6 +109,7 @@ void CTolvaView::DrawFromStock() {
 void CTolvaView::TakeFromRiver() {
   if (resultShowing_) return;  // the game is over; the next one has not begun
   if (!TableActive || MapShown) return;
+  if (HumansTurn() && Dragging == DragKind::None && RefusedAsDrawn()) return;
   if (!HumansTurn() || Dragging != DragKind::None || t.HasDrawn || t.PonSelect ||
       t.ReachFlag[kHumanSeat] || t.RiverCount <= 0 || t.HandCount[kHumanSeat] >= kHandSlots) {
     Refusal();

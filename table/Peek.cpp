@@ -12,10 +12,6 @@
 
 namespace tolva {
 
-namespace {
-bool IsComputerSeat(int seat) { return seat >= 0 && seat < kComputerSeats; }
-}  // namespace
-
 void CTolvaView::PublishHand(int seat) {
   if (!IsComputerSeat(seat)) return;
   const int count = std::clamp(t.HandCount[seat], 0, kHandSlots);

@@ -137,7 +137,7 @@ TEST_F(CommandMenusTest, TheDeclarationMenuCarriesTheKeyHintsAfterATab) {
                                      }));
 }
 
-TEST_F(CommandMenusTest, TheMapMenuChecksTheStoredZoom) {
+TEST_F(CommandMenusTest, TheMapMenuChecksTheZoomTheMapIsShownAt) {
   EXPECT_EQ(DescribeMenu(*commands.BuildMapMenu()),
             (Lines{
                 "ゲーム画面に戻る(&G)\tBS, ESC, Enter, SPC #32781",
@@ -146,8 +146,14 @@ TEST_F(CommandMenusTest, TheMapMenuChecksTheStoredZoom) {
                 "×2(&2)\t2 #32811",
                 "×3(&3)\t3 #32812",
             }));
-  settings.SetZoom(3);
+  view.SetMapZoom(3);
   EXPECT_EQ(DescribeMenu(*commands.BuildMapMenu())[4], "×3(&3)\t3 #32812 [x]");
+  // The march to the next city shows the map at ×2 and leaves the stored zoom.
+  view.MapZoom = 2;
+  ASSERT_EQ(settings.Zoom(), 3);
+  const Lines marched = DescribeMenu(*commands.BuildMapMenu());
+  EXPECT_EQ(marched[3], "×2(&2)\t2 #32811 [x]");
+  EXPECT_EQ(marched[4], "×3(&3)\t3 #32812");
 }
 
 TEST_F(CommandMenusTest, ThereIsNoFifthMenu) {

@@ -32,16 +32,12 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xvfb_session import (Failure, Program, Session, check, failure_shot,  # noqa: E402
-                          log, program_shows_game, run_on_desktop, table_background,
-                          wait_for)
+                          log, program_shows_game, rgb_pixels, run_on_desktop,
+                          table_background, wait_for)
 
 GAMES_PER_CITY = 10
 SAMPLE_STEP = 10  # one pixel in a hundred
 FRAME_COLOURS = {(255, 0, 255), (255, 255, 0), (0, 0, 255)}  # the result pictures' frames
-
-
-def pixels_of(data):
-    return zip(data[0::3], data[1::3], data[2::3])
 
 
 def travelled(pixel):
@@ -73,7 +69,7 @@ class CityRun:
         g = self.session.geometry
         middle = {"x": g["x"] + g["w"] // 4, "y": g["y"] + g["h"] // 4,
                   "w": g["w"] // 2, "h": g["h"] // 2}
-        return sum(1 for p in pixels_of(self.desktop.pixels(middle)) if travelled(p))
+        return sum(1 for p in rgb_pixels(self.desktop.pixels(middle)) if travelled(p))
 
     def medal(self):
         return self.session.game_number_plate()

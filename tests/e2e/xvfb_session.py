@@ -6,8 +6,8 @@ hands and eyes, the settings file the program keeps (QSettings' INI format),
 the program's process with its output in a file, and the moves a player
 makes: answering message boxes, opening the start menu, playing a turn.
 `run_on_desktop` gives a test its scratch folders, its display and the
-program's environment, and turns a Failure into exit status 1 (77 when a
-tool is missing).
+program's environment (with a log of the message boxes the program shows),
+and turns a Failure into exit status 1 (77 when a tool is missing).
 """
 
 import argparse
@@ -23,6 +23,7 @@ import time
 SKIP = 77
 MAIN_TITLE = "トルヴァゲーム"
 BOX_TITLE = "TolvaGame"
+DISCARD_DUE = "もう札を取っています"  # a draw refused: a card is in, a discard comes next
 
 
 class Failure(Exception):
@@ -247,6 +248,16 @@ def wait_for(condition, seconds, what, program=None, step=0.1):
     raise Failure(f"timed out waiting for {what}")
 
 
+def logged_messages(path):
+    """The message boxes the program has shown, from its message log
+    (TOLVA_MESSAGE_LOG, app/MessageLog.h): whole lines only."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return [json.loads(line) for line in f if line.endswith("\n")]
+    except OSError:
+        return []
+
+
 class Session:
     """One run of the program on the desktop, and the player's hands."""
 
@@ -349,13 +360,22 @@ class Session:
         self.clicks += 1
         if round_number % 3 == 0:
             # Drag the stock's top card into the hand at angle 23: the stock's
-            # projected place and the first card of a seven-card hand.
+            # projected place and the first card of a seven-card hand. (A
+            # draw by F7 after it would be refused with a reminder, whose box
+            # would take the Up.)
             self.desktop.drag(self.at(525, 456), self.at(416, 690))
             self.drags += 1
-        self.desktop.key("F7")
-        time.sleep(0.05)
+        else:
+            self.desktop.key("F7")
+            time.sleep(0.05)
         self.desktop.key("Up")
         self.turn_keys += 1
+
+    def last_message(self):
+        """The text of the last message box the program showed; empty when
+        there is none."""
+        said = logged_messages(self.program.env.get("TOLVA_MESSAGE_LOG", ""))
+        return said[-1]["text"] if said else ""
 
     def play_until(self, condition, seconds, what):
         deadline = time.time() + seconds
@@ -366,6 +386,10 @@ class Session:
             if not self.program.alive():
                 raise Failure(f"the program ended while playing until {what}")
             if self.answer_boxes("y"):
+                # A draw refused after his call (its box took the Up): discard.
+                if self.last_message().startswith(DISCARD_DUE):
+                    self.focus_main()
+                    self.desktop.key("Up")
                 continue
             self.play_turn_attempt(round_number)
             round_number += 1
@@ -411,11 +435,7 @@ class Reader(Session):
         self.box_read = False
 
     def logged(self):
-        try:
-            with open(self.log_path, encoding="utf-8") as f:
-                return [json.loads(line) for line in f if line.endswith("\n")]
-        except FileNotFoundError:
-            return []
+        return logged_messages(self.log_path)
 
     def box_text(self, box=None):
         """The text of the box that opened last and has not been read yet."""
@@ -503,11 +523,16 @@ def table_background(pixel):
     return 52 <= r <= 72 and 118 <= g <= 138 and 118 <= b <= 138
 
 
+def rgb_pixels(data):
+    """Raw RGB bytes, one a channel, as (r, g, b) tuples."""
+    return list(zip(data[0::3], data[1::3], data[2::3]))
+
+
 def program_shows_game(session):
     """The game number plate, which shows once a game is on, covers the
     background behind the icons."""
     data = session.game_number_plate()
-    plate = list(zip(data[0::3], data[1::3], data[2::3]))
+    plate = rgb_pixels(data)
     return bool(plate) and sum(map(table_background, plate)) < len(plate) // 2
 
 
@@ -542,7 +567,8 @@ def run_on_desktop(body, prefix, tools=("Xvfb", "xdotool", "xwininfo", "import")
                                      ("TMPDIR", "tmp"), ("XDG_RUNTIME_DIR", "runtime"))}
         for folder in folders.values():
             os.makedirs(folder, mode=0o700)
-        body(args, Desktop(env["DISPLAY"]), dict(env, **folders),
+        log_path = os.path.join(scratch, "messages.jsonl")
+        body(args, Desktop(env["DISPLAY"]), dict(env, TOLVA_MESSAGE_LOG=log_path, **folders),
              Profile(folders["XDG_CONFIG_HOME"]))
     return run_each_on_desktop(args, one_run, prefix, tools, screen)
 

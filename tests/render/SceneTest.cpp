@@ -2,6 +2,8 @@
 // rectangles, for known tables at the lowest, default and highest angles.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "render/Hands.h"
 #include "render/Projection.h"
 #include "render/Scene.h"
@@ -173,6 +175,25 @@ TEST_P(SceneTest, FaceUpHandsShowTheirPointsInBigDigits) {
   EXPECT_EQ(Pixel(human.x() + 6, human.y() - 29 + 6), DigitColour(0));
   // A digit cell's white is transparent: the card shows around the digit.
   EXPECT_NE(Pixel(one.x() - 29 + 1, one.y() - 29 + 1), colours::kWhite);
+}
+
+TEST_P(SceneTest, AtAGamesEndTheKingsPointsStandBesideHisPlate) {
+  SceneState scene = Scene();
+  scene.HandPoints = [](int seat) { return seat == kHumanSeat ? 37 : 12; };
+  const auto digitsBesidePlate = [&](const HitRects& hits) {
+    // Two digits right of the plate, 10 pixels on, centred on it from top to bottom.
+    const Rect& plate = hits.SeatPlateRect[kHumanSeat];
+    const int top = plate.top + (plate.Height() - 59) / 2;
+    return std::pair{Pixel(plate.right + 10 + 6, top + 6), Pixel(plate.right + 10 + 59 + 6, top + 6)};
+  };
+  const auto shown = std::pair{DigitColour(3), DigitColour(7)};
+  EXPECT_NE(digitsBesidePlate(Draw(scene)), shown) << "not while the game goes on";
+  scene.RevealHands = 1;
+  EXPECT_EQ(digitsBesidePlate(Draw(scene)), shown);
+  SetHand(t, 4, "3d 4d 5d 6d 7d 8d 9d Td");  // won on an eighth card: the plate moves on
+  EXPECT_EQ(digitsBesidePlate(Draw(scene)), shown);
+  t.OpenMode = 1;  // his total is on his hand already
+  EXPECT_NE(digitsBesidePlate(Draw(scene)), shown);
 }
 
 TEST_P(SceneTest, OpenModeShowsHandsFaceUpOnlyInTheFirstThreeGames) {

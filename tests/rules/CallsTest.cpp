@@ -98,6 +98,7 @@ TEST_F(CallsTest, WithEveryRowTakenNoCallLosesAnyCard) {
   SetHand(t, 0, "5s 5h 9d Kc Jk");
   SetHand(t, kHumanSeat, "5c 5h 9d Kc Jk");
   SetRiver(t, "5d");
+  EXPECT_EQ(think.ChooseCall(0), kNoCall) << "a call with no row for its meld is not chosen";
   EXPECT_EQ(think.ComputerCall(0, 1), 0);
   think.HumanCall(1);
   EXPECT_EQ(t.RiverCount, 1);

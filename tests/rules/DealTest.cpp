@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "rules/CardText.h"
 #include "rules/Deal.h"
@@ -71,6 +72,12 @@ TEST(OpeningSeat, AllTenPointersTieAndTheLowestSeatOpens) {
   TableState t = EmptyTable();
   SetStock(t, "Ks Th Qd Jc Qs 2s");  // positions 0..4 lie beside seats 0..4
   EXPECT_EQ(ChooseOpeningSeat(t), 0);
+}
+
+TEST(OpeningSeat, KeysAreTheRankIndexWithTenToKingAllTen) {
+  for (const auto& [card, key] : {std::pair{"As", 0}, {"2h", 1}, {"9d", 8}, {"Tc", 10},
+                                  {"Js", 10}, {"Qh", 10}, {"Kd", 10}, {"Jk", -1}})
+    EXPECT_EQ(OpeningKey(testing::Cards(card)[0]), key) << card;
 }
 
 TEST(OpeningSeat, AJokerWinsTheMomentItsSeatIsExamined) {

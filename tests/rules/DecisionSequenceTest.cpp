@@ -134,8 +134,6 @@ class Game {
     t.TurnSeat = NextSeat(t.TurnSeat);
     return true;
   }
-
-  static bool IsComputerSeat(int seat) { return seat >= 0 && seat < kComputerSeats; }
 };
 
 TEST(DecisionSequence, DealtGamesKeepEveryCardInOnePlace) {

@@ -82,6 +82,25 @@ TEST_F(ComputerTurnTest, ASeatInReachMakesNoCall) {
   EXPECT_EQ(Hand(0), before);
 }
 
+TEST_F(ComputerTurnTest, WithEveryRowTakenNoCallIsAnnounced) {
+  // Seat 0 could Pon the 7d, but its meld would have no row to go to: the
+  // call is not chosen, so its sound does not play either.
+  SetRiver(t, "7d");
+  SetHand(t, 0, "7s 7h 2c 5d 9s Jh Kd");
+  s.Complete();
+  // The rows are only marked taken: thirty cards more would leave too few
+  // for the hands.
+  host.checkConservation = false;
+  t.MeldLength.fill(3);
+  const auto before = Hand(0);
+  view.PlayFrom(2);
+  host.Step();
+  EXPECT_EQ(Hand(0), before);
+  EXPECT_EQ(t.TurnSeat, 2) << "the seat to move plays on";
+  const auto waves = host.Waves();
+  EXPECT_EQ(std::count(waves.begin(), waves.end(), kWaveComputerPon), 0);
+}
+
 TEST_F(ComputerTurnTest, AKanIsAnnouncedToItsEndAndLaysFourCards) {
   SetRiver(t, "7d");
   SetHand(t, 0, "7s 7h 7c 5d 9s Jh Kd");

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "tests/support/FlowFixture.h"
 
@@ -138,6 +140,34 @@ TEST_F(DiscardLandingTest, TheHumanIsAskedPonAndCallsIt) {
   EXPECT_EQ(t.FirstRound, 0);
   EXPECT_EQ(t.IppatsuFlag, (TableState::Ints<kSeats>{}));
   EXPECT_FALSE(view.GameTimerPending());
+}
+
+TEST_F(DiscardLandingTest, AfterHisPonEveryWayToDrawSaysThatADiscardIsDue) {
+  SetHand(t, 4, "7s 7h Qs Qh Ks Kh Ac");
+  host.Expect(kMsgAskPon, Answer::Yes);
+  Throw(3, "7d");
+  ASSERT_EQ(t.TurnSeat, kHumanSeat);
+  t.River[t.RiverCount++] = t.Stock[--t.StockCount];  // something to take, so only the call refuses it
+  const TableState called = t;
+  const std::pair<const char*, std::function<void()>> tries[] = {
+      {"F7", [&] { view.DrawFromStock(); }},
+      {"F8", [&] { view.TakeFromRiver(); }},
+      {"a press on the stock", [&] { host.LeftPress(PointerTarget::Stock()); }},
+      {"a press on the river", [&] { host.LeftPress(PointerTarget::River()); }},
+  };
+  for (const int reminders : {1, 0}) {
+    t.RuleRem = reminders;
+    for (const auto& [how, attempt] : tries) {
+      host.ClearEvents();
+      attempt();
+      EXPECT_EQ(host.Waves(), std::vector<int>{kWaveRefused}) << how;
+      EXPECT_EQ(host.MessageIds(), reminders ? std::vector<int>{kMsgDiscardDue} : std::vector<int>{})
+          << how << ", reminders " << reminders;
+      EXPECT_EQ(view.Dragging, DragKind::None) << how;
+    }
+  }
+  t.RuleRem = called.RuleRem;
+  EXPECT_TRUE(t == called) << "nothing was drawn or taken";
 }
 
 TEST_F(DiscardLandingTest, WithThreeOfTheRankTheHumanChoosesKanPonOrNeither) {

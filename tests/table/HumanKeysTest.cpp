@@ -104,6 +104,7 @@ TEST_F(KeysTest, F7AppendsTheStockCardAndPutsTheCursorOnIt) {
   host.ClearEvents();
   view.DrawFromStock();  // once per turn
   EXPECT_EQ(host.Waves(), std::vector<int>{kWaveRefused});
+  EXPECT_EQ(host.MessageIds(), std::vector<int>{kMsgDiscardDue});
   EXPECT_EQ(t.HandCount[4], 8);
 }
 
@@ -182,6 +183,7 @@ TEST_F(KeysTest, F8IsRefusedInReach) {
   view.TakeFromRiver();
   EXPECT_EQ(t.HandCount[4], 7);
   EXPECT_EQ(host.Waves(), std::vector<int>{kWaveRefused});
+  EXPECT_TRUE(host.MessageIds().empty()) << "no card is in yet: no reminder to discard";
 }
 
 TEST_F(KeysTest, WhileTheMapIsShownTheKeysBelongToTheMap) {
