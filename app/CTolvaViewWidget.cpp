@@ -174,10 +174,11 @@ void CTolvaViewWidget::RepaintCanvas(const std::vector<Rect>& changes) {
     repaint();
     return;
   }
-  QRegion region;
+  // The cursor and the dragged cards may have moved with the game: where
+  // they were and where they are now.
+  QRegion region = QRegion(overlayShown_) + OverlayRect();
   for (const Rect& change : changes) {
-    if (change.left <= 0 && change.top <= 0 && change.right >= kCanvasWidth &&
-        change.bottom >= kCanvasHeight) {
+    if (change.Holds(Rect{0, 0, kCanvasWidth, kCanvasHeight})) {
       repaint();  // the margins beside the canvas too
       return;
     }

@@ -104,7 +104,7 @@ Rect SceneRenderer::UpdateTable(const SceneState* scene, const Projection& proje
   QPainter painter(&s_.TableSurface);
   Rect area;
   for (const Rect& change : Merged(Reached(changes))) {
-    const bool whole = change == kWholeTable;
+    const bool whole = change.Holds(kWholeTable);
     PaintList(painter, table_, pictures_, QImage(),
               whole ? QRect() : pictures_.Scale().Map(change).adjusted(-1, -1, 1, 1));
     area = Union(area, ProjectedArea(projection, change));
@@ -169,8 +169,7 @@ std::vector<Rect> SceneRenderer::RedrawScene(const SceneState& scene, bool table
 void SceneRenderer::Paint(const DrawList& list, const std::vector<Rect>& changes) {
   QPainter painter(&s_.BackBuffer);
   for (const Rect& change : changes) {
-    const bool whole = change.left <= 0 && change.top <= 0 && change.right >= kCanvasWidth &&
-                       change.bottom >= kCanvasHeight;
+    const bool whole = change.Holds(kWholeCanvas);
     PaintList(painter, list, pictures_, s_.TableSurface,
               whole ? QRect() : pictures_.Scale().Map(change).adjusted(-1, -1, 1, 1));
     if (whole) break;

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <functional>
 #include <memory>
 
 #include "app/AppState.h"
@@ -128,6 +129,47 @@ TEST_F(ScaledWindowTest, OnAScreenOfTwiceThePixelsADissolveCopiesTheCanvasUnderI
     }
   EXPECT_GT(copied, 10000) << "squares of the canvas, each where it lies";
   EXPECT_EQ(elsewhere, 0) << "nothing but the map and the canvas under the squares";
+}
+
+// The window repaints only what a step changed; what it shows after each step
+// is what a paint of the whole window shows (the projected table's stretch may
+// round a colour channel a few steps differently, no more).
+TEST_F(ScaledWindowTest, RepaintingOnlyTheChangesShowsWhatAWholePaintShows) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  Size({1024, 768});
+  for (int seat = 0; seat < kComputerSeats; ++seat)
+    view.StockFlight[seat] = MakeFlight(kStockPoint, kSeatPlaces[seat]);
+  const auto farthest = [&] {
+    QCoreApplication::processEvents();
+    const QImage shown = window.screen()->grabWindow(window.winId()).toImage();
+    const QImage whole = window.WindowPicture();
+    int largest = 0;
+    for (int y = 0; y < whole.height(); ++y)
+      for (int x = 0; x < whole.width(); ++x) {
+        const QRgb p = shown.pixel(x, y), q = whole.pixel(x, y);
+        largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                            std::abs(qBlue(p) - qBlue(q))});
+      }
+    return largest;
+  };
+  const struct {
+    const char* what;
+    std::function<void()> step;
+  } steps[] = {
+      {"a cursor key", [&] { QTest::keyClick(&window, Qt::Key_Right); }},
+      {"a mark", [&] { QTest::keyClick(&window, Qt::Key_Down); }},
+      {"the cursor moved by the game", [&] { view.t.Cursor = 5; window.RedrawScene(false); }},
+      {"a computer's turn", [&] { view.t.TurnSeat = 1; window.RedrawScene(false); }},
+      {"a flight step", [&] { view.StockStep = 2; window.RedrawScene(true); }},
+      {"the next", [&] { view.StockStep = 3; window.RedrawScene(true); }},
+      {"the human's turn again", [&] { view.StockStep = -1; view.t.TurnSeat = 4; window.RedrawScene(true); }},
+      {"a tilt", [&] { view.AngleDown(); }},
+  };
+  for (const auto& step : steps) {
+    step.step();
+    EXPECT_LE(farthest(), 4) << step.what;
+  }
 }
 
 TEST_F(ScaledWindowTest, ThePointerFindsTheSamePlacesAtEverySize) {
