@@ -10,6 +10,7 @@ packages=(
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick python3
+  openbox
   appstream desktop-file-utils
 )
 
