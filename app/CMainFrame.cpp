@@ -3,6 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -34,12 +38,19 @@ constexpr int kCanvasH = 900;
 constexpr QSize kPeekClient(kPeekStartWidth, kPeekStartHeight);
 constexpr int kCloseRetryMs = 50;
 // The window manager frames a new window a moment after it is shown; then the
-// peek window is brought back inside the desktop's corner.
+// peek window is brought back inside the desktop's corner, and the main
+// window's client takes what remains of "Gamen" inside the frame.
 constexpr int kPeekFramedMs = 300;
 
 }  // namespace
 
 QSize CMainFrame::ClientSizeFor(int gamen) { return {gamen, gamen / 4 * 3}; }
+
+QSize CMainFrame::ClientSizeFor(int gamen, QMargins frame) {
+  const QSize outer = ClientSizeFor(gamen);
+  return {std::max(1, outer.width() - frame.left() - frame.right()),
+          std::max(1, outer.height() - frame.top() - frame.bottom())};
+}
 
 CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> desktopHeight,
                        QWidget* parent)
@@ -80,6 +91,7 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
     });
   } else {
     AddAccelerators();
+    window_->installEventFilter(this);
     host_->Waves().UseDefaultOutput();  // the peek window plays no sound
     StartChronicle();
   }
@@ -102,13 +114,23 @@ void CMainFrame::AddAccelerators() {
     connect(action, &QAction::triggered, this, [this, id] {
       if (!AcceptsCommands()) return;
       commands_->RunCommand(id);
-      window_->update();  // the keyboard cursor
+      window_->UpdateOverlays();  // the keyboard cursor
     });
     addAction(action);
   };
   for (std::size_t i = 0; i < kFunctionKeyCommands.size(); ++i)
     accelerator(Qt::Key_F1 + static_cast<int>(i), kFunctionKeyCommands[i]);
   accelerator(Qt::Key_F12, kCmdChronicle);
+  // F11: full screen and back, not a command of the game's own (held by the
+  // table's window, beside the game's ten keys of the frame).
+  auto* fullScreen = new QAction(window_);
+  fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+  fullScreen->setShortcutContext(Qt::WindowShortcut);
+  fullScreen->setAutoRepeat(false);
+  connect(fullScreen, &QAction::triggered, this, [this] {
+    if (AcceptsCommands()) ToggleFullScreen();
+  });
+  window_->addAction(fullScreen);
 }
 
 void CMainFrame::StartChronicle() {
@@ -144,15 +166,103 @@ void CMainFrame::ShowChronicle() {
   chronicleWindow_->activateWindow();
 }
 
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  // Esc on the table also leaves full screen; on the map it is the map's.
+  if (watched == window_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && FullScreen() &&
+      !view_->MapShown && AcceptsCommands()) {
+    ToggleFullScreen();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+QRect CMainFrame::FullScreenPlace(QSize area) {
+  // The canvas's 4:3 in whole pixels.
+  const int unit = std::min(area.width() / 4, area.height() / 3);
+  return QRect((area.width() - 4 * unit) / 2, (area.height() - 3 * unit) / 2, 4 * unit, 3 * unit);
+}
+
+void CMainFrame::ToggleFullScreen() {
+  if (app_.PeekInstance) return;
+  fullScreen_ = !fullScreen_;
+  if (fullScreen_) {
+    // Free of the fixed size first: a window manager keeps a fixed window
+    // from filling the screen.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showFullScreen();
+    // Without a window manager nobody else gives it the screen.
+    if (const QScreen* display = screen(); display != nullptr && geometry() != display->geometry())
+      setGeometry(display->geometry());
+  } else {
+    setContentsMargins(0, 0, 0, 0);
+    showNormal();
+    const QSize client = ClientSizeFor(Settings(store_).Gamen(), Decorations());
+    setFixedSize(client);
+    Rescale(client);
+  }
+  window_->setFocus();
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!fullScreen_) return;
+  // The table keeps its shape; the strips beside it are the frame's.
+  const QRect place = FullScreenPlace(size());
+  setContentsMargins(place.left(), place.top(), width() - place.right() - 1,
+                     height() - place.bottom() - 1);
+  Rescale(place.size());
+}
+
+void CMainFrame::paintEvent(QPaintEvent* event) {
+  // Seen only in full screen: the table's background goes on beside it.
+  QPainter painter(this);
+  const CTolvaViewWidget::Background colours = window_->BackgroundColours();
+  const QRect table = window_->geometry();
+  QLinearGradient gradient(0, table.top(), 0, table.top() + table.height());
+  gradient.setColorAt(0, QColor::fromRgb(colours.top));
+  gradient.setColorAt(1, QColor::fromRgb(colours.bottom));
+  for (const QRect& piece : event->region()) painter.fillRect(piece, gradient);
+}
+
+QMargins CMainFrame::Decorations() const {
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+void CMainFrame::FitToGamen() {
+  if (app_.PeekInstance || fullScreen_ || !isVisible()) return;
+  const QSize client = ClientSizeFor(Settings(store_).Gamen(), Decorations());
+  if (client == size()) return;
+  setFixedSize(client);
+  Rescale(client);
+}
+
+void CMainFrame::Rescale(QSize table) {
+  app_.ScaleX = static_cast<float>(table.width()) / kCanvasW;
+  app_.ScaleY = static_cast<float>(table.height()) / kCanvasH;
+  window_->ScaleChanged();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The window manager moves a window as it frames it.
+  FitToGamen();
+}
+
 bool CMainFrame::AcceptsCommands() const {
   return window_ != nullptr && window_->PicturesLoaded() && !window_->EffectRunning() &&
          !host_->Busy() && !host_->Closing();
 }
 
-void CMainFrame::ResizeForScreenSize(int width) {
+QSize CMainFrame::ResizeForScreenSize(int width) {
   Settings settings(store_);
   settings.SetGamen(width);
-  const QSize client = ClientSizeFor(settings.Gamen());
+  if (FullScreen()) ToggleFullScreen();
+  const QSize client = ClientSizeFor(settings.Gamen(), Decorations());
   setFixedSize(client);
   move(0, 0);
   if (const QScreen* display = screen()) {
@@ -160,9 +270,8 @@ void CMainFrame::ResizeForScreenSize(int width) {
     frame.moveCenter(display->availableGeometry().center());
     move(frame.topLeft());
   }
-  app_.ScaleX = static_cast<float>(client.width()) / kCanvasW;
-  app_.ScaleY = static_cast<float>(client.height()) / kCanvasH;
-  window_->update();  // white outside the canvas, the canvas at the new scale
+  Rescale(client);  // white outside the canvas, the canvas at the new scale
+  return client;
 }
 
 void CMainFrame::PlaceAsPeekWindow() {
@@ -193,6 +302,12 @@ void CMainFrame::Quit() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  FitToGamen();
+  if (!app_.PeekInstance && !fitTimed_) {
+    // The window manager frames a new window a moment after it is shown.
+    fitTimed_ = true;
+    QTimer::singleShot(kPeekFramedMs, this, [this] { FitToGamen(); });
+  }
   window_->FirstShow();  // once: loads the pictures, starts the game's start-up
   if (app_.PeekInstance && !peekShown_) {
     peekShown_ = true;

@@ -1,7 +1,9 @@
 // CMainFrame: the program's main window, a fixed-size frame without menu bar
 // whose client area is the table's window. Its size follows "Gamen": the
-// client is Gamen x Gamen div 4 x 3 (here the window manager draws the
-// decorations outside the client area, so the client gets the whole size).
+// window with its frame is Gamen x Gamen div 4 x 3, the client what remains
+// inside the window manager's decorations (known once the window is framed;
+// until then the client has the whole size). F11 puts it in full screen and
+// back (Esc too, on the table); full screen is not stored.
 // It owns the game: the Qt host, the table view and its window, and the
 // commands of the menus; it holds the function-key accelerators; closing it
 // during a game asks first.
@@ -11,6 +13,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 #include <QPointer>
 #include <QSize>
 #include <memory>
@@ -41,13 +44,24 @@ class CMainFrame : public QMainWindow {
   QtHost& Host() { return *host_; }
   CommandMenus& Commands() { return *commands_; }
 
-  // The client size for a "Gamen" width: width x width div 4 x 3.
+  // The window's outer size for a "Gamen" width: width x width div 4 x 3.
   static QSize ClientSizeFor(int gamen);
+  // The client size for a "Gamen" width inside decorations of `frame`.
+  static QSize ClientSizeFor(int gamen, QMargins frame);
 
-  // The screen-size command: writes "Gamen", gives the window its new size,
-  // centres it on the screen, and sets ScaleX = width / 1200 and
-  // ScaleY = height / 900 for the new client area.
-  void ResizeForScreenSize(int width);
+  // The screen-size command: writes "Gamen", leaves full screen, gives the
+  // window its new size (frame included), centres it on the screen, and sets
+  // ScaleX = width / 1200 and ScaleY = height / 900 for the new client area.
+  // Answers the client size.
+  QSize ResizeForScreenSize(int width);
+
+  // Full screen: the table at its 4:3 shape, centred, as large as the screen
+  // allows; back to the chosen size.
+  void ToggleFullScreen();
+  bool FullScreen() const { return fullScreen_; }
+  // Where the table's window lies in full screen on a screen of `area`: the
+  // largest 4:3 rectangle, centred.
+  static QRect FullScreenPlace(QSize area);
 
   // The peek instance's window: 333 x 217, at the desktop's bottom-right corner.
   void PlaceAsPeekWindow();
@@ -68,9 +82,20 @@ class CMainFrame : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void AddAccelerators();
+  // The decorations the window manager draws round the client area.
+  QMargins Decorations() const;
+  // Gives the client the size that makes the whole window "Gamen"'s, once
+  // the decorations are known; at its chosen size only, not in full screen.
+  void FitToGamen();
+  // ScaleX and ScaleY for the table window's size `table`.
+  void Rescale(QSize table);
   void StartChronicle();
   bool AcceptsCommands() const;
   void ResetPeekChannel();
@@ -85,10 +110,12 @@ class CMainFrame : public QMainWindow {
   std::unique_ptr<CTolvaView> view_;
   std::unique_ptr<PeekProbe> peekProbe_;
   CTolvaViewWidget* window_ = nullptr;
+  bool fullScreen_ = false;
   std::unique_ptr<FrameCommandShell> commandShell_;
   std::unique_ptr<CommandMenus> commands_;
   bool quitting_ = false;
   bool peekShown_ = false;
+  bool fitTimed_ = false;
 };
 
 }  // namespace tolva

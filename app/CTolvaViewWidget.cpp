@@ -6,12 +6,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QTransform>
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <span>
 
 #include "app/AppState.h"
 #include "app/CommandMenus.h"
+#include "app/FirstFrameProbe.h"
 #include "app/KeyMap.h"
 #include "app/PeekButtonRow.h"
 #include "app/PeekCommands.h"
@@ -25,6 +28,7 @@
 #include "render/ResultPicture.h"
 #include "render/ViewScene.h"
 #include "res/StringTable.h"
+#include "rules/Card.h"
 #include "table/CTolvaView.h"
 #include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
@@ -99,20 +103,8 @@ MessageSink CTolvaViewWidget::Messages() {
 void CTolvaViewWidget::FirstShow() {
   if (firstShown_) return;
   firstShown_ = true;
-  const PictureSource pictures;
-  // Without its pictures the view stays without a table and no game starts.
-  // A failure of the embedded pictures shows 30001. The card face sheet's
-  // loader says nothing of its own; the player is told which file failed
-  // rather than left before an empty window.
-  if (LoadBoardPictures(surfaces_, pictures, app_.PeekInstance != 0, Messages())) {
-    // A peek window says nothing of a temporary folder: the game has told it.
-    if (LoadCardSheet(surfaces_, pictures, app_.PeekInstance ? MessageSink() : Messages())) {
-      loaded_ = true;
-      host_.AttachMapPicture(mapPixels_);
-    } else {
-      host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
-    }
-  }
+  // (Pictures given before, to tests and benchmarks, are kept.)
+  if (!loaded_) LoadPictures(std::make_shared<const PictureSource>());
   if (app_.PeekInstance) {
     // The peek window keeps to its own refresh; it polls even without its
     // pictures, so that it still closes when the game tells it to.
@@ -123,15 +115,96 @@ void CTolvaViewWidget::FirstShow() {
   view_.OnFirstShow();
 }
 
+bool CTolvaViewWidget::LoadPictures(std::shared_ptr<const PictureSource> pictures) {
+  renderer_.SetPictureSource(pictures);
+  peekPictures_.SetSource(pictures);
+  // Without its pictures the view stays without a table and no game starts.
+  // A failure of the embedded pictures shows 30001. The card face sheet's
+  // loader says nothing of its own; the player is told which file failed
+  // rather than left before an empty window.
+  if (LoadBoardPictures(surfaces_, *pictures, app_.PeekInstance != 0, Messages())) {
+    // A peek window says nothing of a temporary folder: the game has told it.
+    if (LoadCardSheet(surfaces_, *pictures, app_.PeekInstance ? MessageSink() : Messages())) {
+      loaded_ = true;
+      host_.AttachMapPicture(mapPixels_);
+    } else {
+      host_.ShowMessage("TolvaGameSys.dll\n", kMsgFileReadFailed, MessageStyle::Error);
+    }
+  }
+  return loaded_;
+}
+
 // --- drawing ------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::RedrawScene(bool tableChanged) {
-  if (loaded_ && !app_.PeekInstance) {
-    renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
-    scaledStale_ = true;
-  }
   UpdatePeekButtons();
-  repaint();
+  if (!loaded_ || app_.PeekInstance) {
+    repaint();
+    return;
+  }
+  renderer_.SetScale(CanvasScale(devicePixelRatioF()));
+  const std::vector<Rect> changes =
+      renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), tableChanged);
+  scaledStale_ = true;
+  RepaintCanvas(changes);
+  if (const Background now = BackgroundColours(); now != background_) {
+    background_ = now;
+    // The strips beside the table in full screen are the frame's.
+    if (QWidget* frame = parentWidget(); frame != nullptr && frame->contentsMargins() != QMargins())
+      frame->update(QRegion(frame->rect()) - QRegion(geometry()));
+  }
+}
+
+CTolvaViewWidget::Background CTolvaViewWidget::BackgroundColours() const {
+  if (view_.TableActive && app_.ModernSystem)
+    return {colours::kBackground, GradientBottom(view_.ViewAngle)};
+  return {colours::kBackground, colours::kBackground};
+}
+
+void CTolvaViewWidget::ScaleChanged() {
+  peekButtons_->Place(app_.ScaleX, app_.ScaleY);
+  update();
+}
+
+void CTolvaViewWidget::RepaintCanvas(const std::vector<Rect>& changes) {
+  // An effect covers the canvas (the dissolve takes its squares from it as
+  // they come); the map's own changes come with this repaint too.
+  if (effect_ != Effect::None) return;
+  if (view_.MapShown) {
+    repaint();
+    return;
+  }
+  // The cursor and the dragged cards may have moved with the game: where
+  // they were and where they are now.
+  QRegion region = QRegion(overlayShown_) + OverlayRect();
+  for (const Rect& change : changes) {
+    if (change.Holds(Rect{0, 0, kCanvasWidth, kCanvasHeight})) {
+      repaint();  // the margins beside the canvas too
+      return;
+    }
+    // Window pixels that show any of the rectangle, and one beside for the
+    // smoothing of the edges.
+    const int left = static_cast<int>(std::floor(change.left * app_.ScaleX)) - 1;
+    const int top = static_cast<int>(std::floor(change.top * app_.ScaleY)) - 1;
+    const int right = static_cast<int>(std::ceil(change.right * app_.ScaleX)) + 1;
+    const int bottom = static_cast<int>(std::ceil(change.bottom * app_.ScaleY)) + 1;
+    region += QRect(QPoint(left, top), QPoint(right, bottom));
+  }
+  if (!region.isEmpty()) repaint(region);
+}
+
+DeviceScale CTolvaViewWidget::CanvasScale(qreal dpr) const {
+  return ScaleFor(QSize(static_cast<int>(std::lround(kCanvasWidth * app_.ScaleX * dpr)),
+                        static_cast<int>(std::lround(kCanvasHeight * app_.ScaleY * dpr))));
+}
+
+void CTolvaViewWidget::FollowScale(qreal dpr) {
+  if (!loaded_ || app_.PeekInstance || renderer_.Canvas().isNull()) return;
+  const DeviceScale scale = CanvasScale(dpr);
+  if (scale == renderer_.Scale()) return;
+  renderer_.SetScale(scale);
+  renderer_.RedrawScene(SceneOf(view_, app_.ModernSystem), false);
+  scaledStale_ = true;
 }
 
 void CTolvaViewWidget::MapViewChanged() {
@@ -140,11 +213,10 @@ void CTolvaViewWidget::MapViewChanged() {
   update();
 }
 
-const QImage& CTolvaViewWidget::ScaledCanvas() {
+const QImage& CTolvaViewWidget::ScaledCanvas(qreal dpr) {
   const QImage& canvas = renderer_.Canvas();
-  const int w = static_cast<int>(kCanvasWidth * app_.ScaleX);
-  const int h = static_cast<int>(kCanvasHeight * app_.ScaleY);
-  if (w == canvas.width() && h == canvas.height()) return canvas;
+  const int w = static_cast<int>(kCanvasWidth * app_.ScaleX * dpr);
+  const int h = static_cast<int>(kCanvasHeight * app_.ScaleY * dpr);
   if (scaledStale_ || scaled_.size() != QSize(w, h)) {
     scaled_ = canvas.isNull() || w <= 0 || h <= 0 ? QImage() : Halftone(canvas, w, h);
     scaledStale_ = false;
@@ -153,12 +225,17 @@ const QImage& CTolvaViewWidget::ScaledCanvas() {
 }
 
 void CTolvaViewWidget::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  Paint(painter);
+  {
+    QPainter painter(this);
+    Paint(painter);
+  }
+  if (loaded_ && !app_.PeekInstance) NoteFirstFrame();
 }
 
 QImage CTolvaViewWidget::WindowPicture() {
-  QImage picture(size(), QImage::Format_RGB32);
+  const qreal dpr = devicePixelRatioF();
+  QImage picture(DevicePixelsOf(rect(), dpr).size(), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(dpr);
   picture.fill(Qt::white);
   QPainter painter(&picture);
   Paint(painter);
@@ -166,90 +243,154 @@ QImage CTolvaViewWidget::WindowPicture() {
 }
 
 void CTolvaViewWidget::Paint(QPainter& painter) {
+  const bool map = view_.MapShown && effect_ == Effect::None && !app_.PeekInstance;
+  if (map) PaintMap(painter);
+  // Everything else is painted in device pixels.
+  const qreal dpr = painter.device()->devicePixelRatioF();
+  painter.save();
+  painter.setTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
   if (effect_ != Effect::None) {
-    painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, effectPicture_);
+    // The effect's picture is the window's size: it covers all of it. A
+    // dissolve frame copies just its new squares: the rest of the tiles it
+    // repaints shows the picture already.
+    if (!frameSquares_.empty()) {
+      for (const QRect& square : frameSquares_) painter.drawImage(square.topLeft(), effectPicture_, square);
+    } else {
+      painter.drawImage(0, 0, effectPicture_);
+    }
   } else if (app_.PeekInstance) {
-    PaintPeekWindow(painter);
-  } else if (view_.MapShown) {
-    PaintMap(painter);
-  } else {
-    PaintTable(painter);
+    PaintPeekWindow(painter, dpr);
+  } else if (!map) {
+    PaintTable(painter, dpr);
   }
-  if (flashOn_) InvertOnWindow(painter, flashRect_);
-  if (progressOn_) InvertOnWindow(painter, ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect());
+  if (flashOn_) InvertOnWindow(painter, DevicePixelsOf(flashRect_, dpr));
+  if (progressOn_)
+    InvertOnWindow(painter, DevicePixelsOf(ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect(), dpr));
+  painter.restore();
 }
 
-void CTolvaViewWidget::PaintTable(QPainter& painter) {
-  const QImage& canvas = ScaledCanvas();
-  if (canvas.isNull()) {
-    painter.fillRect(rect(), Qt::white);
+void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
+  // A new size or screen first gets its canvas; the window never shows an
+  // enlarged one.
+  FollowScale(dpr);
+  const QRect device = DevicePixelsOf(rect(), dpr);
+  const QImage* canvas = &renderer_.Canvas();
+  // A canvas made at another scale (not composed since the window changed)
+  // is shown stretched until the next composition.
+  const QSize expected(static_cast<int>(kCanvasWidth * app_.ScaleX * dpr),
+                       static_cast<int>(kCanvasHeight * app_.ScaleY * dpr));
+  if (!canvas->isNull() && (std::abs(canvas->width() - expected.width()) > 1 ||
+                            std::abs(canvas->height() - expected.height()) > 1))
+    canvas = &ScaledCanvas(dpr);
+  if (canvas->isNull()) {
+    painter.fillRect(device, Qt::white);
     return;
   }
-  painter.drawImage(0, 0, canvas);
+  painter.drawImage(0, 0, *canvas);
   // White below the picture across the whole width, then right of it.
-  const int w = canvas.width();
-  const int h = canvas.height();
-  if (height() > h) painter.fillRect(QRect(0, h, width(), height() - h), Qt::white);
-  if (width() > w) painter.fillRect(QRect(w, 0, width() - w, std::min(h, height())), Qt::white);
+  const int w = canvas->width();
+  const int h = canvas->height();
+  if (device.height() > h) painter.fillRect(QRect(0, h, device.width(), device.height() - h), Qt::white);
+  if (device.width() > w)
+    painter.fillRect(QRect(w, 0, device.width() - w, std::min(h, device.height())), Qt::white);
 
   if (view_.TableActive && !view_.Initialising && view_.t.TurnSeat == kHumanSeat)
-    PaintCursor(painter);
-  PaintDraggedCards(painter);
+    PaintCursor(painter, dpr);
+  PaintDraggedCards(painter, dpr);
+  overlayShown_ = OverlayRect();
 }
 
 void CTolvaViewWidget::PaintMap(QPainter& painter) { map_->Paint(painter); }
 
-void CTolvaViewWidget::PaintPeekWindow(QPainter& painter) {
+void CTolvaViewWidget::PaintPeekWindow(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   const int n = std::clamp(t.HandCount[0], 0, kHandSlots);
   // Nothing but white until the first hand has come.
   const bool shown = n > 0 || !view_.LastPeekText.empty();
-  PaintPeek(painter, surfaces_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
+  peekPictures_.SetScale({dpr, dpr});
+  PaintPeek(painter, peekPictures_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
             shown ? view_.think.HandPoints(0) : -1, size());
 }
 
-void CTolvaViewWidget::PaintCursor(QPainter& painter) {
+void CTolvaViewWidget::PaintCursor(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
                                t.ReachPending != 0);
-  DrawCursorSprite(painter, surfaces_, CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY));
+  const Rect place = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY);
+  if (place.IsEmpty()) return;
+  DrawCursorSprite(painter, renderer_.Pictures(),
+                   QRect(static_cast<int>(std::lround(place.left * dpr)),
+                         static_cast<int>(std::lround(place.top * dpr)),
+                         std::max(1, static_cast<int>(std::lround(place.Width() * dpr))),
+                         std::max(1, static_cast<int>(std::lround(place.Height() * dpr)))));
 }
 
-void CTolvaViewWidget::PaintDraggedCards(QPainter& painter) {
+void CTolvaViewWidget::PaintDraggedCards(QPainter& painter, qreal dpr) {
   const TableState& t = view_.t;
   if (view_.Dragging == DragKind::None || t.DraggedCount <= 0) return;
   const float sx = app_.ScaleX;
   const float sy = app_.ScaleY;
   const QPointF first = WindowToCanvas(dragPoint_, sx, sy) - grabOffset_;
   const bool faceDown = view_.Dragging == DragKind::StockCard && view_.StockCardFaceDown;
-  painter.save();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+  ScaledPictures& pictures = renderer_.Pictures();
+  const Rect card = Rect::Sized(0, 0, kCardWidth, kCardHeight);
   const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
   for (int k = 0; k < count; ++k) {
-    const QRectF place((first.x() + k * kDraggedCardStep) * sx, first.y() * sy, kCardWidth * sx,
-                       kCardHeight * sy);
-    if (faceDown) {
-      painter.drawImage(place, surfaces_.CardBack);
-    } else if (const FaceRef face = surfaces_.FaceOf(t.Dragged[k]); face.image != nullptr) {
-      painter.drawImage(place, *face.image, face.source);
-    }
+    // The faces at the canvas's device scale, where the pointer holds them.
+    const QPoint at(static_cast<int>(std::lround((first.x() + k * kDraggedCardStep) * sx * dpr)),
+                    static_cast<int>(std::lround(first.y() * sy * dpr)));
+    const int code = t.Dragged[k];
+    const ScaledPictures::Piece piece =
+        faceDown ? pictures.CardBack()
+                 : pictures.Get({PictureKind::Face, IsJoker(code) ? 53 : code}, card);
+    if (piece.image != nullptr && !piece.image->isNull() && (faceDown || IsOrdinary(code) || IsJoker(code)))
+      painter.drawImage(at, *piece.image, piece.source);
   }
-  painter.restore();
+}
+
+QRect CTolvaViewWidget::OverlayRect() const {
+  QRect overlay;
+  const TableState& t = view_.t;
+  if (!view_.MapShown && view_.TableActive && !view_.Initialising && t.TurnSeat == kHumanSeat) {
+    const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
+                                 t.ReachPending != 0);
+    overlay = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY).ToQRect();
+  }
+  if (view_.Dragging != DragKind::None && t.DraggedCount > 0) {
+    const QPointF first = WindowToCanvas(dragPoint_, app_.ScaleX, app_.ScaleY) - grabOffset_;
+    const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
+    const QRectF cards(first.x() * app_.ScaleX, first.y() * app_.ScaleY,
+                       (kCardWidth + (count - 1) * kDraggedCardStep) * app_.ScaleX,
+                       kCardHeight * app_.ScaleY);
+    overlay |= cards.toAlignedRect();
+  }
+  return overlay.isEmpty() ? QRect() : overlay.adjusted(-2, -2, 2, 2);
+}
+
+void CTolvaViewWidget::UpdateOverlays() {
+  const QRect now = OverlayRect();
+  const QRegion both = QRegion(now) + overlayShown_;
+  if (!both.isEmpty()) update(both);
 }
 
 // --- effects ------------------------------------------------------------------------------------
 
 void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
   const QtHost::BusyScope busy(host_);
-  effectPicture_ = QImage(size(), QImage::Format_RGB32);
+  // The picture in its frame fills the window: made at its device pixels
+  // from the densest picture it needs.
+  const qreal dpr = devicePixelRatioF();
+  effectPicture_ = QImage(DevicePixelsOf(rect(), dpr).size(), QImage::Format_RGB32);
+  effectPicture_.setDevicePixelRatio(dpr);
   {
     QPainter painter(&effectPicture_);
-    const auto found = surfaces_.ResultPictures.find(static_cast<int>(picture));
+    const QRect place = ResultPictureRect(size()).ToQRect();
     DrawResultPicture(painter, size(),
-                      found != surfaces_.ResultPictures.end() ? found->second : QImage(),
+                      renderer_.Pictures().Result(static_cast<int>(picture),
+                                                  DevicePixelsOf(place, dpr).size()),
                       ResultFrameColour(picture));
   }
+  effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
   effect_ = Effect::Picture;
   UpdatePeekButtons();
   repaint();
@@ -258,15 +399,11 @@ void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
 
 void CTolvaViewWidget::Dissolve(bool fine) {
   const QtHost::BusyScope busy(host_);
-  // Over whatever the window shows now (the result picture, or the map).
-  if (effect_ == Effect::None) effectPicture_ = WindowPicture();
-  effect_ = Effect::Dissolving;
-  UpdatePeekButtons();
+  BeginDissolve();
   view_.SkipEffect = 0;
 
   DissolveRun run(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()), fine, size(),
                   app_.ScaleX, app_.ScaleY);
-  const QImage& canvas = renderer_.Canvas();
   const qint64 duration = fine ? kFineDissolveMs : kDissolveMs;
   QElapsedTimer clock;
   clock.start();
@@ -283,16 +420,42 @@ void CTolvaViewWidget::Dissolve(bool fine) {
     }
     const qint64 due =
         std::min<qint64>(run.Total(), run.Total() * std::min(clock.elapsed(), duration) / duration);
-    if (due > run.Done()) {
-      QPainter painter(&effectPicture_);
-      run.Step(painter, canvas, static_cast<int>(due - run.Done()));
-    }
-    repaint();
+    DissolveFrame(run, static_cast<int>(due - run.Done()));
   });
   frames.start(kDissolveFrameMs);
   loop.exec();
   lastDissolveSquares_ = run.Done();
+  EndDissolve();
+}
 
+void CTolvaViewWidget::BeginDissolve() {
+  // The squares come from the canvas at the window's scale.
+  FollowScale(devicePixelRatioF());
+  // Over whatever the window shows now (the result picture, or the map).
+  if (effect_ == Effect::None) {
+    effectPicture_ = WindowPicture();
+    effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
+  }
+  effect_ = Effect::Dissolving;
+  UpdatePeekButtons();
+}
+
+void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
+  if (squares <= 0) return;
+  std::vector<QRect> shown;
+  shown.reserve(static_cast<size_t>(squares));
+  const qreal dpr = devicePixelRatioF();
+  run.Step(effectPicture_, renderer_.Canvas(), dpr, squares, shown);
+  // Only the new squares are shown: the window repaints the tiles they
+  // touch, and copies no more than the squares into them.
+  frameSquares_.clear();
+  for (const QRect& square : shown)
+    frameSquares_.push_back(DevicePixelsOf(square, dpr).intersected(effectPicture_.rect()));
+  repaint(SquaresRegion(shown, size()));
+  frameSquares_.clear();
+}
+
+void CTolvaViewWidget::EndDissolve() {
   // The window shows the table again, white outside the canvas.
   effect_ = Effect::None;
   effectPicture_ = QImage();
@@ -305,11 +468,11 @@ void CTolvaViewWidget::FlashSeatHand(int seat) {
   flashRect_ = FlashSeatHandRect(Hits(), seat, app_.ScaleX, app_.ScaleY).ToQRect();
   for (int i = 0; i < kFlashInversions && !host_.Closing(); ++i) {
     flashOn_ = !flashOn_;
-    repaint();
+    repaint(flashRect_);
     host_.Wait(kFlashWaitMs);
   }
   flashOn_ = false;
-  repaint();
+  repaint(flashRect_);
 }
 
 bool CTolvaViewWidget::PrepareCardBacks() { return RebuildCardBacks(false); }
@@ -318,13 +481,14 @@ bool CTolvaViewWidget::RebuildCardBacks(bool force) {
   const Settings settings(host_.Store());
   const CardBackOptions options{settings.BackSet(), settings.CardWaku()};
   // The mark under the start icon blinks while the strip is drawn.
-  const auto progress = [this] {
+  const QRect mark = ProgressMarkRect(app_.ScaleX, app_.ScaleY).ToQRect();
+  const auto progress = [this, mark] {
     progressOn_ = !progressOn_;
-    repaint();
+    repaint(mark);
   };
   const bool ok = tolva::PrepareCardBacks(surfaces_, force, options, progress, Messages());
   progressOn_ = false;
-  repaint();
+  repaint(mark);
   return ok;
 }
 
@@ -333,7 +497,7 @@ bool CTolvaViewWidget::RebuildCardBacks(bool force) {
 void CTolvaViewWidget::ShowCommandMenu(int menuIndex) {
   if (commands_ == nullptr || host_.Closing()) return;
   commands_->ShowCommandMenu(menuIndex);
-  update();
+  UpdateOverlays();
 }
 
 // --- pointer and keys ---------------------------------------------------------------------------
@@ -394,10 +558,10 @@ void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
     NoteGrab(target, canvas);
     dragPoint_ = point;
     view_.LeftPress(target);
-    update();
+    UpdateOverlays();
   } else if (event->button() == Qt::RightButton) {
     view_.RightPress(target);
-    update();
+    UpdateOverlays();
   }
 }
 
@@ -408,7 +572,7 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
   if (view_.Dragging != DragKind::None) {
     dragPoint_ = point;
     view_.DragMove(TargetAt(Hits(), Context(), canvas, Gesture::Move));
-    update();
+    UpdateOverlays();
     return;
   }
   PointerOver(point, event->globalPosition().toPoint());
@@ -430,7 +594,7 @@ void CTolvaViewWidget::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
   view_.LeftRelease(TargetAt(Hits(), Context(), canvas, Gesture::Drop));
-  update();
+  UpdateOverlays();
   if (AcceptsInput()) UpdatePointerShape(TargetAt(Hits(), Context(), canvas, Gesture::Press));
 }
 
@@ -448,7 +612,7 @@ void CTolvaViewWidget::keyPressEvent(QKeyEvent* event) {
   }
   if (!AcceptsInput()) return;
   view_.Key(*key, (event->modifiers() & Qt::ControlModifier) != 0);
-  update();  // the keyboard cursor
+  UpdateOverlays();  // the keyboard cursor
 }
 
 void CTolvaViewWidget::UpdatePointerShape(const PointerTarget& target) {

@@ -27,17 +27,16 @@ void FrameCommandShell::SetScale(QPointF scale) {
   app_.ScaleY = static_cast<float>(scale.y());
 }
 
-// The window repaints all of itself each time (white outside the canvas), so
-// there is no rectangle of dragged cards to forget after a size change.
-void FrameCommandShell::ClearView() { window_.update(); }
+// After a size change the window repaints all of itself (white outside the
+// canvas), so there is no rectangle of dragged cards to forget.
+void FrameCommandShell::ClearView() { window_.ScaleChanged(); }
 
 void FrameCommandShell::ClearTooltip() { window_.ClearHoverText(); }
 
 QSize FrameCommandShell::ResizeForScreenSize(int width) {
-  frame_.ResizeForScreenSize(width);
   // The table's window is the whole client area. A window manager may apply
   // the new size a little later; the size asked for is the one it gets.
-  return CMainFrame::ClientSizeFor(Settings(host_.Store()).Gamen());
+  return frame_.ResizeForScreenSize(width);
 }
 
 void FrameCommandShell::CloseMainWindow() { frame_.close(); }

@@ -30,18 +30,31 @@ constexpr char kTileStyle[] =
     " stop:1 #22388a); border-color: #e2b13d; }"
     "QToolButton:pressed { background: #101d48; border-color: #e2b13d; }";
 
-QIcon PeekIcon(const QImage& sheet, int image) {
-  if (sheet.isNull()) return {};
-  return QIcon(QPixmap::fromImage(
-      sheet.copy(image * kPeekImageSize, 0, kPeekImageSize, kPeekImageSize)));
+// The coin drawn at one, two and three times its size; the button takes the
+// one that fits its size on the screen.
+QIcon PeekIcon(const std::array<QImage, 3>& sheets, int image) {
+  QIcon icon;
+  for (size_t i = 0; i < sheets.size(); ++i) {
+    const int side = kPeekImageSize * static_cast<int>(i + 1);
+    if (sheets[i].width() >= 4 * side)
+      icon.addPixmap(QPixmap::fromImage(sheets[i].copy(image * side, 0, side, side)));
+  }
+  return icon;
+}
+
+QImage PeekSheet(int density) {
+  const QString name = density == 1 ? QStringLiteral(":/pictures/%1.png").arg(kBmpPeekButtons)
+                                    : QStringLiteral(":/pictures/%1@%2x.png").arg(kBmpPeekButtons).arg(density);
+  QImage sheet = Keyed(QImage(name), kPeekKey);
+  sheet.setDevicePixelRatio(1);  // the pixels, not a ratio read from the name
+  return sheet;
 }
 
 }  // namespace
 
 PeekButtonRow::PeekButtonRow(std::function<void(int command)> onCommand, QWidget* parent)
     : QWidget(parent) {
-  const QImage sheet =
-      Keyed(QImage(QStringLiteral(":/pictures/%1.png").arg(kBmpPeekButtons)), kPeekKey);
+  const std::array<QImage, 3> sheets = {PeekSheet(1), PeekSheet(2), PeekSheet(3)};
   setStyleSheet(QString::fromLatin1(kTileStyle));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -53,7 +66,7 @@ PeekButtonRow::PeekButtonRow(std::function<void(int command)> onCommand, QWidget
     button->setFocusPolicy(Qt::NoFocus);
     button->setFixedSize(kButtonSize, kButtonSize);
     button->setIconSize(QSize(kPeekImageSize, kPeekImageSize));
-    button->setIcon(PeekIcon(sheet, command.image));
+    button->setIcon(PeekIcon(sheets, command.image));
     if (button->icon().isNull()) {
       // Without its picture the button still names its seat.
       const std::string_view name = kSeatNames[static_cast<size_t>(command.Seat())];
@@ -70,8 +83,17 @@ PeekButtonRow::PeekButtonRow(std::function<void(int command)> onCommand, QWidget
 }
 
 void PeekButtonRow::Place(float scaleX, float scaleY) {
+  // Sized with the window as the icons beside the row are.
+  const int tile = std::max(1, static_cast<int>(kButtonSize * scaleY));
+  const int coin = std::max(1, static_cast<int>(kPeekImageSize * scaleY));
+  for (QToolButton* button : buttons_) {
+    button->setFixedSize(tile, tile);
+    button->setIconSize(QSize(coin, coin));
+  }
+  layout()->setSpacing(std::max(1, static_cast<int>(kButtonGap * scaleX)));
+  adjustSize();
   move(static_cast<int>(kRowOnCanvas.x() * scaleX),
-       std::max(0, static_cast<int>(kRowOnCanvas.y() * scaleY) - kButtonSize / 2));
+       std::max(0, static_cast<int>(kRowOnCanvas.y() * scaleY) - tile / 2));
 }
 
 }  // namespace tolva

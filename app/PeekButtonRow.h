@@ -15,7 +15,9 @@ class PeekButtonRow : public QWidget {
  public:
   explicit PeekButtonRow(std::function<void(int command)> onCommand, QWidget* parent = nullptr);
 
-  // Puts the row at its place beside the icons, scaled to the window.
+  // Puts the row at its place beside the icons and gives its buttons their
+  // size, both scaled with the window as the icons are (a tile of 26 canvas
+  // pixels holding a coin of 16).
   void Place(float scaleX, float scaleY);
 
   // The buttons from left to right (kPeekCommands' order).

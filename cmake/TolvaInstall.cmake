@@ -2,6 +2,8 @@
 #
 #   <prefix>/lib/tolvagame/TolvaGame            the program
 #   <prefix>/lib/tolvagame/TolvaGameSys.dll     the card face sheet, read from beside it
+#   <prefix>/lib/tolvagame/TolvaGameSys@2x.jpg  the faces at two and three times their size
+#   <prefix>/lib/tolvagame/TolvaGameSys@3x.jpg  (for screens of more pixels)
 #   <prefix>/lib/tolvagame/help/                the help pages, read from beside it
 #   <prefix>/bin/tolvagame                      the launcher on the PATH
 #   <prefix>/share/applications/<id>.desktop    the menu entry
@@ -28,7 +30,9 @@ set(desktop_dir ${PROJECT_SOURCE_DIR}/res/desktop)
 add_dependencies(TolvaGame help_pages pictures)
 
 install(TARGETS TolvaGame RUNTIME DESTINATION ${TOLVA_INSTALL_PROGRAM_DIR})
-install(FILES ${TOLVA_RUNTIME_DIR}/TolvaGameSys.dll DESTINATION ${TOLVA_INSTALL_PROGRAM_DIR})
+install(FILES ${TOLVA_RUNTIME_DIR}/TolvaGameSys.dll ${TOLVA_RUNTIME_DIR}/TolvaGameSys@2x.jpg
+              ${TOLVA_RUNTIME_DIR}/TolvaGameSys@3x.jpg
+        DESTINATION ${TOLVA_INSTALL_PROGRAM_DIR})
 install(DIRECTORY ${TOLVA_RUNTIME_DIR}/help DESTINATION ${TOLVA_INSTALL_PROGRAM_DIR})
 
 # The launcher reaches the program by a path relative to itself.

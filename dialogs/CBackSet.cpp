@@ -226,6 +226,7 @@ bool CBackSet::SetFreeImageFromPath(const QString& path) {
     return false;
   }
   context_.surfaces.Scratch = std::move(back);
+  freeLarge_ = StretchToCardBack(picture, kFreeImageLargeDensity);
   HasFreeImage = 1;
   Changed = 1;
   SelectPreview(kFreePreview);
@@ -257,6 +258,9 @@ bool CBackSet::Save() {
       if (!SaveBitmapAs(context_.surfaces.Scratch, file, kCardWidth, kCardHeight,
                         QStringLiteral("jpeg"), messages))
         return false;
+      // The large copy serves screens of more pixels; without it they show
+      // the card back enlarged, so a failure here says nothing.
+      if (!freeLarge_.isNull()) SaveFreeImageLarge(freeLarge_, {});
     }
   }
   if (chosen != old) {

@@ -100,6 +100,7 @@ class CBackSet : public QDialog {
   QPushButton* change_ = nullptr;
   QImage defaultPreview_;  // picture 147 shrunk into its picture rectangle
   QImage freePreview_;     // the free image shrunk into its picture rectangle
+  QImage freeLarge_;       // the chosen picture at three times the card back's size
 };
 
 }  // namespace tolva

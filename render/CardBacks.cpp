@@ -1,5 +1,6 @@
 #include "render/CardBacks.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPolygon>
@@ -33,12 +34,40 @@ void CopyWithKey(QImage& target, const QImage& picture, int x, int y, QRgb key) 
   }
 }
 
+// The turned back's corners (0, 0), (lastU, 0), (lastU, lastV), (0, lastV)
+// rotated by `degrees`: (x, y) goes to (x c + y s, y c - x s).
+struct Rotation {
+  double c = 1, s = 0;
+  double minX = 0, maxX = 0, minY = 0, maxY = 0;  // over the corners and 0
+  std::array<QPoint, 4> corners;                  // truncated
+};
+
+Rotation RotationOf(int lastU, int lastV, double degrees) {
+  Rotation r;
+  const double theta = degrees * std::atan(1.0) * 4 / 180;
+  r.c = std::cos(theta);
+  r.s = std::sin(theta);
+  const std::array<QPointF, 4> source = {QPointF(0, 0), QPointF(lastU, 0), QPointF(lastU, lastV),
+                                         QPointF(0, lastV)};
+  for (int i = 0; i < 4; ++i) {
+    const double x = source[i].x() * r.c + source[i].y() * r.s;
+    const double y = source[i].y() * r.c - source[i].x() * r.s;
+    r.corners[i] = QPoint(static_cast<int>(x), static_cast<int>(y));
+    r.minX = std::min(r.minX, x);
+    r.maxX = std::max(r.maxX, x);
+    r.minY = std::min(r.minY, y);
+    r.maxY = std::max(r.maxY, y);
+  }
+  return r;
+}
+
 QString TempFile(const char* name, const MessageSink& messages) {
   const QString folder = TempFolder(QString(), messages);
   return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + QLatin1String(name);
 }
 
 void FrameCardBack(Surfaces& s) {
+  s.CardBackFramed = true;
   QPainter painter(&s.CardBack);
   FrameRect(painter, Rect{0, 0, kCardWidth, kCardHeight}, colours::kCardFrame);
 }
@@ -66,6 +95,8 @@ bool LoadCardBack(Surfaces& s, bool turned, const CardBackOptions& options,
   if (options.BackSet == 1 && LoadFreeImage(s, messages)) {
     if (!turned) {
       s.CardBack = s.Scratch.copy();
+      s.CardBackFree = true;
+      s.CardBackFramed = false;
       s.CardBackShown = Keyed(s.CardBack, colours::kStripKey);
       return true;
     }
@@ -73,6 +104,8 @@ bool LoadCardBack(Surfaces& s, bool turned, const CardBackOptions& options,
   } else {
     if (s.DefaultCardBack.isNull()) return false;
     s.CardBack = s.DefaultCardBack.copy(0, 0, kCardWidth, kCardHeight);
+    s.CardBackFree = false;
+    s.CardBackFramed = false;
     s.CardBackShown = Keyed(s.CardBack, colours::kStripKey);
     if (!turned) return true;
   }
@@ -93,25 +126,13 @@ bool LoadCardBack(Surfaces& s, bool turned, const CardBackOptions& options,
 
 RotatedBack RotateTurnedBack(const QImage& turned, double degrees) {
   RotatedBack result;
-  const double theta = degrees * std::atan(1.0) * 4 / 180;
-  const double c = std::cos(theta);
-  const double s = std::sin(theta);
   const int lastU = turned.width() - 1;
   const int lastV = turned.height() - 1;
-  const std::array<QPointF, 4> source = {QPointF(0, 0), QPointF(lastU, 0),
-                                         QPointF(lastU, lastV), QPointF(0, lastV)};
-  double minX = 0, maxX = 0, minY = 0, maxY = 0;
-  for (int i = 0; i < 4; ++i) {
-    const double x = source[i].x() * c + source[i].y() * s;
-    const double y = source[i].y() * c - source[i].x() * s;
-    result.corners[i] = QPoint(static_cast<int>(x), static_cast<int>(y));
-    minX = std::min(minX, x);
-    maxX = std::max(maxX, x);
-    minY = std::min(minY, y);
-    maxY = std::max(maxY, y);
-  }
-  const int w = static_cast<int>(maxX - minX + 1.5);
-  const int h = static_cast<int>(maxY - minY + 1.5);
+  const Rotation r = RotationOf(lastU, lastV, degrees);
+  const double c = r.c, s = r.s, minX = r.minX, minY = r.minY;
+  result.corners = r.corners;
+  const int w = static_cast<int>(r.maxX - minX + 1.5);
+  const int h = static_cast<int>(r.maxY - minY + 1.5);
   result.pivot = QPoint(static_cast<int>(-minX), static_cast<int>(-minY));
   result.picture = NewSurface(w, h, colours::kStripKey);
   if (result.picture.isNull() || turned.isNull()) return result;
@@ -181,6 +202,50 @@ bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
   return true;
 }
 
+QImage DrawFan(const QImage& back, int n, QSize size, bool framed) {
+  QImage fan(size, kKeyedFormat);
+  if (fan.isNull() || n < 1 || n > 7) return {};
+  fan.fill(Qt::transparent);
+  QPainter painter(&fan);
+  painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+  // Strip coordinates of cell n, as the strip's own drawing uses them.
+  painter.scale(static_cast<double>(size.width()) / kFanWidth[n],
+                static_cast<double>(size.height()) / kStripHeight);
+  const QRectF upright(0, 0, kCardWidth, kCardHeight);
+  const QPen line(QColor::fromRgb(colours::kCardFrame), 1.0);
+  if (n == 1) {
+    painter.drawImage(upright.translated(0, kUprightTop), back);
+    if (framed) {
+      painter.setPen(line);
+      painter.drawRect(upright.translated(0, kUprightTop).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    return fan;
+  }
+  QPointF anchor;
+  for (int k = 0; k < n; ++k) {
+    const double degrees = kFanFirstAngle[n] - kFanAngleStep * k;
+    const Rotation r = RotationOf(kCardHeight - 1, kCardWidth - 1, degrees);
+    if (k == 0) anchor = QPointF(static_cast<int>(-r.minX), kFanBaseline);
+    painter.save();
+    // The upright back turned a quarter clockwise onto its side, then
+    // rotated about its corner (0, 0), which lies on the anchor.
+    painter.translate(anchor);
+    painter.rotate(-degrees);
+    painter.translate(kCardHeight, 0);
+    painter.rotate(90);
+    painter.drawImage(upright, back);
+    painter.restore();
+    if (framed) {
+      QPolygonF outline;
+      for (const QPoint& corner : r.corners) outline << anchor + corner;
+      painter.setPen(line);
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPolygon(outline);
+    }
+  }
+  return fan;
+}
+
 bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
                       const std::function<void()>& progress, const MessageSink& messages) {
   // Without a temporary folder the strip is drawn anew and not kept.
@@ -209,8 +274,26 @@ Rect ProgressMarkRect(float scaleX, float scaleY) {
   return ToWindow(kButtonRect[0], scaleX, scaleY);
 }
 
-QImage StretchToCardBack(const QImage& picture) {
-  return Opaque(Halftone(Opaque(picture), kCardWidth, kCardHeight));
+QImage StretchToCardBack(const QImage& picture, int density) {
+  return Opaque(Halftone(Opaque(picture), kCardWidth * density, kCardHeight * density));
+}
+
+bool SaveFreeImageLarge(const QImage& picture, const MessageSink& messages) {
+  const QString path = TempFile(kFreeImageLargeFile, messages);
+  if (path.isEmpty()) return false;
+  return SaveBitmapAs(picture, path, kCardWidth * kFreeImageLargeDensity,
+                      kCardHeight * kFreeImageLargeDensity, QStringLiteral("png"), messages);
+}
+
+QImage LoadFreeImageLarge() {
+  const QString large = TempFile(kFreeImageLargeFile, {});
+  const QString small = TempFile(kFreeImageFile, {});
+  const QFileInfo largeInfo(large);
+  if (large.isEmpty() || !largeInfo.isFile()) return {};
+  if (QFileInfo(small).lastModified() > largeInfo.lastModified()) return {};
+  const QImage picture = ReadImageFile(large);
+  const QSize size(kCardWidth * kFreeImageLargeDensity, kCardHeight * kFreeImageLargeDensity);
+  return picture.size() == size ? Opaque(picture) : QImage();
 }
 
 }  // namespace tolva

@@ -22,6 +22,10 @@ struct CardBackOptions {
 
 inline constexpr const char* kFreeImageFile = "CardBack.jpg";
 inline constexpr const char* kStripCacheFile = "CardBack.bmp";
+// The player's picture again at three times the card back's size, beside
+// "CardBack.jpg", so that screens of more pixels show it sharp.
+inline constexpr const char* kFreeImageLargeFile = "CardBack@3x.png";
+inline constexpr int kFreeImageLargeDensity = 3;
 
 // The angle of each fan's first card (index: cards in the hand); each further
 // card lies 15 degrees less.
@@ -51,6 +55,12 @@ RotatedBack RotateTurnedBack(const QImage& turned, double degrees);
 bool BuildHiddenHandStrip(Surfaces& s, const CardBackOptions& options,
                           const std::function<void()>& progress, const MessageSink& messages);
 
+// The strip's cell n (1 to 7 cards) drawn afresh at `size` from an upright
+// card back `back` of any resolution (its key-coloured corners already
+// transparent), on a transparent ground: for screens where the cell would
+// otherwise be enlarged. `framed` draws the frame lines as the strip has them.
+QImage DrawFan(const QImage& back, int n, QSize size, bool framed);
+
 // Sets up the card back and the strip: from the cache unless `force`d, else by
 // building the strip and caching it. A cache that cannot be read back whole is
 // built again rather than failing every start; without a temporary folder the
@@ -61,7 +71,15 @@ bool PrepareCardBacks(Surfaces& s, bool force, const CardBackOptions& options,
 // The window rectangle of the progress mark for the shell's scale factors.
 Rect ProgressMarkRect(float scaleX, float scaleY);
 
-// A picture stretched (halftone) to the card back's 151 x 215, for the free image.
-QImage StretchToCardBack(const QImage& picture);
+// A picture stretched (halftone) to the card back's 151 x 215, times
+// `density`, for the free image.
+QImage StretchToCardBack(const QImage& picture, int density = 1);
+
+// Writes the player's picture as "CardBack@3x.png" (stretched to three
+// times the card back's size); 30001 when it cannot be written.
+bool SaveFreeImageLarge(const QImage& picture, const MessageSink& messages);
+// That picture, when it is there and no older than "CardBack.jpg" (which a
+// program without it may have written since); else a null image.
+QImage LoadFreeImageLarge();
 
 }  // namespace tolva

@@ -23,10 +23,10 @@ Rect CursorSpriteRect(const HitRects& hits, int slot, float scaleX, float scaleY
   return Rect::Sized(x, y, static_cast<int>(20 * scaleX), static_cast<int>(18 * scaleY));
 }
 
-void DrawCursorSprite(QPainter& window, const Surfaces& s, const Rect& windowRect) {
-  if (s.CursorSprite.isNull() || windowRect.IsEmpty()) return;
-  window.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  window.drawImage(windowRect.ToQRect(), s.CursorSprite);
+void DrawCursorSprite(QPainter& device, ScaledPictures& pictures, const QRect& deviceRect) {
+  if (deviceRect.isEmpty()) return;
+  const QImage& sprite = pictures.Cursor(deviceRect.size());
+  if (!sprite.isNull()) device.drawImage(deviceRect.topLeft(), sprite);
 }
 
 }  // namespace tolva

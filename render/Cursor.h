@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "render/HitRects.h"
-#include "render/Surfaces.h"
+#include "render/ScaledPictures.h"
 
 namespace tolva {
 
@@ -18,7 +18,8 @@ int ClampCursor(int cursor, int handCount, bool inReach, bool reachPending);
 // 10 pixels into the card and 20 above it, 20 x 18 scaled. Empty for no slot.
 Rect CursorSpriteRect(const HitRects& hits, int slot, float scaleX, float scaleY);
 
-// Draws the sprite (white transparent) into the window rectangle.
-void DrawCursorSprite(QPainter& window, const Surfaces& s, const Rect& windowRect);
+// Draws the sprite (white transparent) into a rectangle of device pixels,
+// made at that size from the densest sprite there is.
+void DrawCursorSprite(QPainter& device, ScaledPictures& pictures, const QRect& deviceRect);
 
 }  // namespace tolva

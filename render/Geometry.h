@@ -24,6 +24,10 @@ struct Rect {
   constexpr bool Contains(int x, int y) const {
     return x >= left && x < right && y >= top && y < bottom;
   }
+  // Whether all of r lies inside.
+  constexpr bool Holds(const Rect& r) const {
+    return r.left >= left && r.top >= top && r.right <= right && r.bottom <= bottom;
+  }
   QRect ToQRect() const { return QRect(left, top, Width(), Height()); }
   static constexpr Rect Sized(int x, int y, int w, int h) { return {x, y, x + w, y + h}; }
   friend constexpr bool operator==(const Rect&, const Rect&) = default;

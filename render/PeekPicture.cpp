@@ -1,6 +1,7 @@
 #include "render/PeekPicture.h"
 
 #include "render/CardDrawing.h"
+#include "render/DrawListPainter.h"
 #include "table/PeekChannel.h"
 
 namespace tolva {
@@ -9,15 +10,22 @@ namespace {
 constexpr int kPeekCardStep = 30;
 }  // namespace
 
-void PaintPeek(QPainter& painter, const Surfaces& s, std::span<const int> hand, int points,
+void PaintPeek(QPainter& painter, ScaledPictures& pictures, std::span<const int> hand, int points,
                QSize client) {
-  painter.fillRect(QRect(QPoint(0, 0), client), Qt::white);
+  DrawList list;
+  list.Fill(Rect::Sized(0, 0, client.width(), client.height()), colours::kWhite);
   for (size_t i = 0; i < hand.size(); ++i) {
     const int code = hand[i];
     if (code < 1 || code > kLargestCardCode) continue;
-    DrawFace(painter, s, code, static_cast<int>(i) * kPeekCardStep, 0);
+    DrawFace(list, code, static_cast<int>(i) * kPeekCardStep, 0);
   }
-  DrawBigNumber(painter, s, points, client.width() / 2, client.height() / 2);
+  DrawBigNumber(list, points, client.width() / 2, client.height() / 2);
+  PaintList(painter, list, pictures, QImage());
+}
+
+void PaintPeek(QPainter& painter, Surfaces& s, std::span<const int> hand, int points, QSize client) {
+  ScaledPictures pictures(s);
+  PaintPeek(painter, pictures, hand, points, client);
 }
 
 }  // namespace tolva

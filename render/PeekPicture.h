@@ -7,13 +7,18 @@
 #include <QSize>
 #include <span>
 
+#include "render/ScaledPictures.h"
 #include "render/Surfaces.h"
 
 namespace tolva {
 
 // `hand` holds card codes; a code that is no card of any deck (outside 1 to
-// 58) leaves its place white. `points` below 0 draws no digits.
-void PaintPeek(QPainter& painter, const Surfaces& s, std::span<const int> hand, int points,
+// 58) leaves its place white. `points` below 0 draws no digits. The painter
+// works in device pixels at the pictures' scale; `client` is in window pixels.
+void PaintPeek(QPainter& painter, ScaledPictures& pictures, std::span<const int> hand, int points,
                QSize client);
+
+// The same at the window's own pixels, from the surfaces' pictures.
+void PaintPeek(QPainter& painter, Surfaces& s, std::span<const int> hand, int points, QSize client);
 
 }  // namespace tolva

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "render/DrawList.h"
 #include "render/Pixels.h"
 
 namespace tolva {
@@ -69,13 +70,41 @@ int PileTop(int n, double viewAngle) {
   return kPileTopAtRest - (31 - angle) * n / 5;
 }
 
-void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection) {
+void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
+                  const DeviceScale& scale) {
   BeginSmooth(canvas);
+  for (const ProjectionBand& band : projection.bands) {
+    const int top = scale.Y(band.sourceY);
+    canvas.drawImage(scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows)), table,
+                     QRect(0, top, table.width(), scale.Y(band.sourceY + kBandRows) - top));
+  }
+}
+
+Rect ProjectedBounds(const Projection& projection) {
+  Rect bounds;
   for (const ProjectionBand& band : projection.bands)
-    canvas.drawImage(QRect(band.x, band.y, band.w, kBandRows), table,
-                     QRect(0, band.sourceY, kTableSize, kBandRows));
+    bounds = Union(bounds, Rect::Sized(band.x, band.y, band.w, kBandRows));
+  return bounds;
+}
+
+Rect FrontEdge(const Projection& projection) {
   const ProjectionBand& last = projection.Last();
-  canvas.fillRect(QRect(last.x, last.y, last.w, projection.e), QColor::fromRgb(colours::kTableEdge));
+  return Rect::Sized(last.x, last.y, last.w, projection.e);
+}
+
+Rect ProjectedArea(const Projection& projection, const Rect& flat) {
+  // The stretch reads a row or two beyond a band's own.
+  constexpr int kReach = 2;
+  Rect area;
+  for (const ProjectionBand& band : projection.bands) {
+    if (band.sourceY + kBandRows + kReach <= flat.top || band.sourceY - kReach >= flat.bottom)
+      continue;
+    const double across = static_cast<double>(band.w) / kTableSize;
+    const int left = band.x + static_cast<int>(std::floor(flat.left * across)) - kReach;
+    const int right = band.x + static_cast<int>(std::ceil(flat.right * across)) + kReach;
+    area = Union(area, Rect{left, band.y - kReach, right, band.y + kBandRows + kReach});
+  }
+  return area;
 }
 
 Rect TableEdgePlace(const Projection& projection) {

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <array>
 
+#include "render/DeviceScale.h"
 #include "render/Geometry.h"
 
 namespace tolva {
@@ -46,9 +47,21 @@ Rect ProjectRect(const Rect& r, double viewAngle);
 // The top row of the stock or river pile's top card for a pile of n cards.
 int PileTop(int n, double viewAngle);
 
-// Stretches the bands of `table` onto the canvas (halftone) and fills the
-// table's front edge.
-void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection);
+// Stretches the bands of `table` onto the canvas (halftone). At a device
+// scale other than 1 the table and the canvas are both at that scale, and
+// every band's edges land where the scale puts them.
+void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
+                  const DeviceScale& scale = {});
+
+// The canvas rectangle the bands cover.
+Rect ProjectedBounds(const Projection& projection);
+
+// The table's front edge on the canvas, below the last band.
+Rect FrontEdge(const Projection& projection);
+
+// The canvas rectangle that holds the projection of a flat-table rectangle
+// (with the rows the halftone stretch reads beside it).
+Rect ProjectedArea(const Projection& projection, const Rect& flat);
 
 // The table's front edge in table coordinates, for its hit rectangle.
 Rect TableEdgePlace(const Projection& projection);

@@ -1,7 +1,10 @@
 #include "render/ResultPicture.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
+#include "render/DeviceScale.h"
 #include "render/Pixels.h"
 
 namespace tolva {
@@ -61,6 +64,63 @@ int DissolveRun::Step(QPainter& window, const QImage& canvas, int count) {
     ++drawn;
   }
   return drawn;
+}
+
+int DissolveRun::Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
+                      std::vector<QRect>& shown) {
+  const size_t first = shown.size();
+  int drawn = 0;
+  for (; drawn < count && !Finished(); ++drawn) shown.push_back(Next().target);
+  if (deviceCanvas.isNull() || deviceCanvas.format() != window.format() || window.depth() != 32)
+    return drawn;
+  for (size_t i = first; i < shown.size(); ++i) {
+    const QRect pixels = DevicePixelsOf(shown[i], dpr)
+                             .intersected(window.rect())
+                             .intersected(deviceCanvas.rect());
+    // The canvas's own pixels under the square.
+    const size_t bytes = static_cast<size_t>(pixels.width()) * 4;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+      std::memcpy(window.scanLine(y) + pixels.left() * 4,
+                  deviceCanvas.constScanLine(y) + pixels.left() * 4, bytes);
+  }
+  return drawn;
+}
+
+QRegion SquaresRegion(const std::vector<QRect>& squares, QSize client) {
+  // Tiles as large as the squares (at least 16 pixels) keep the region's
+  // rectangles few; each square touches at most four.
+  int side = 16;
+  for (const QRect& square : squares) side = std::max({side, square.width(), square.height()});
+  const int columns = (client.width() + side - 1) / side;
+  const int rows = (client.height() + side - 1) / side;
+  if (columns <= 0 || rows <= 0) return {};
+  std::vector<bool> touched(static_cast<size_t>(columns) * static_cast<size_t>(rows), false);
+  for (const QRect& square : squares) {
+    const QRect r = square.intersected(QRect(QPoint(0, 0), client));
+    if (r.isEmpty()) continue;
+    for (int row = r.top() / side; row <= r.bottom() / side; ++row)
+      for (int column = r.left() / side; column <= r.right() / side; ++column)
+        touched[static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column)] = true;
+  }
+  // Rows of tiles are the region's bands: its rectangles come sorted by row,
+  // then along the row, apart from each other, as a region keeps them.
+  std::vector<QRect> runs;
+  for (int row = 0; row < rows; ++row) {
+    const size_t base = static_cast<size_t>(row) * static_cast<size_t>(columns);
+    for (int column = 0; column < columns;) {
+      if (!touched[base + static_cast<size_t>(column)]) {
+        ++column;
+        continue;
+      }
+      const int start = column;
+      while (column < columns && touched[base + static_cast<size_t>(column)]) ++column;
+      runs.push_back(QRect(start * side, row * side, (column - start) * side, side)
+                         .intersected(QRect(QPoint(0, 0), client)));
+    }
+  }
+  QRegion region;
+  region.setRects(runs.data(), static_cast<int>(runs.size()));
+  return region;
 }
 
 Rect FlashSeatHandRect(const HitRects& hits, int seat, float scaleX, float scaleY) {

@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
+#include <QRegion>
 #include <QSize>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 #include "render/HitRects.h"
 #include "res/ResourceIds.h"
@@ -47,6 +49,13 @@ class DissolveRun {
   Square Next();
   // Copies up to `count` further squares onto the window; answers how many.
   int Step(QPainter& window, const QImage& canvas, int count);
+  // The same at the window's device pixels: `window` is its picture and
+  // `deviceCanvas` the canvas made at the window's scale (from the window's
+  // origin), both `dpr` device pixels a window pixel; a square is the
+  // canvas's own pixels under it. Each square's window rectangle is added to
+  // `shown`.
+  int Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
+           std::vector<QRect>& shown);
 
  private:
   std::mt19937 random_;
@@ -57,6 +66,11 @@ class DissolveRun {
   float scaleX_ = 1;
   float scaleY_ = 1;
 };
+
+// The window region that shows a frame's squares: the tiles of the window
+// (a few pixels square) that any of them touches, joined along each row of
+// tiles. It is what a dissolve frame repaints, rather than the whole window.
+QRegion SquaresRegion(const std::vector<QRect>& squares, QSize client);
 
 // The window rectangle FlashSeatHand inverts for a seat.
 Rect FlashSeatHandRect(const HitRects& hits, int seat, float scaleX, float scaleY);

@@ -44,6 +44,7 @@ const QImage& Surfaces::ScaledFace(int code, int w, int h) {
 }
 
 void Surfaces::PrepareCoins() {
+  ++version_;
   if (Coins.isNull()) return;
   GoldCoin = Halftone(Coins.copy(0, 0, kCoinSize, kCoinSize), kSmallCoinSize, kSmallCoinSize);
   SilverCoin =
@@ -51,6 +52,7 @@ void Surfaces::PrepareCoins() {
 }
 
 void Surfaces::PrepareCardBackPictures() {
+  ++version_;
   CardBackShown = Keyed(CardBack, colours::kStripKey);
   for (auto& fan : FarFans) fan = QImage();
   for (auto& fan : NearFans) fan = QImage();

@@ -51,6 +51,8 @@ struct Surfaces {
   QImage HiddenHandStrip;  // 2175 x 302 on the key colour (255, 247, 255)
   QImage DefaultCardBack;  // bitmap 147
   QImage CardBack;         // 151 x 215: the card back in use
+  bool CardBackFree = false;    // it is the player's own picture
+  bool CardBackFramed = false;  // it wears the frame line ("CardWaku")
   QImage SpriteSave;       // 431 x 430: window pixels under a moving sprite
   std::map<int, QImage> ResultPictures;  // by bitmap number
   QImage Coins;            // keyed pure red: gold at x 0, silver at x 66
@@ -71,7 +73,10 @@ struct Surfaces {
   // The face shrunk to w x h with area averaging, made once per size.
   const QImage& ScaledFace(int code, int w, int h);
   // Forgets the shrunk faces (after a new sheet or joker).
-  void ForgetScaledFaces() { scaledFaces_.clear(); }
+  void ForgetScaledFaces() {
+    scaledFaces_.clear();
+    ++version_;
+  }
 
   // Makes the shrunk coins (after the coin sheet is loaded).
   void PrepareCoins();
@@ -79,9 +84,14 @@ struct Surfaces {
   // (after every change of either).
   void PrepareCardBackPictures();
 
+  // Counts the changes of the pictures above after loading (a new card back,
+  // face sheet or coins), so that copies made from them are made again.
+  int Version() const { return version_; }
+
  private:
   std::unordered_map<quint64, std::array<QImage, 53>> scaledFaces_;
   QImage noFace_;
+  int version_ = 0;
 };
 
 // Loads the embedded bitmaps and creates the surfaces, in the game's order. In

@@ -5,8 +5,9 @@
 #include <functional>
 
 #include "render/CardDrawing.h"
-#include "render/Pixels.h"
+#include "render/DrawListPainter.h"
 #include "render/Projection.h"
+#include "render/ScaledPictures.h"
 #include "rules/Card.h"
 
 namespace tolva {
@@ -16,10 +17,10 @@ namespace {
 bool IsCard(int code) { return IsOrdinary(code) || IsJoker(code); }
 
 // A pile's top card and its grey side down to the pile's foot.
-void DrawPile(QPainter& painter, int x, int top, const std::function<void()>& drawTop) {
+void DrawPile(DrawList& list, int x, int top, const std::function<void()>& drawTop) {
   drawTop();
   const Rect side{x, top + kCardHeight, x + kCardWidth, kPileBottom};
-  FillOutlined(painter, side, colours::kPileSide, colours::kBlack);
+  list.Outlined(side, colours::kPileSide, colours::kBlack);
 }
 
 bool Running(int step) { return step >= 0 && step < 7; }
@@ -40,45 +41,39 @@ int ShownRiverCard(const SceneState& scene) {
   return IsCard(t.River[index]) ? t.River[index] : kEmptySlot;
 }
 
-void DrawTableSurface(Surfaces& s, const SceneState& scene) {
-  if (s.TableSurface.isNull()) return;
+void RecordTableSurface(DrawList& list, const SceneState& scene) {
   const TableState& t = *scene.t;
-  QPainter painter(&s.TableSurface);
-  FillOutlined(painter, Rect{0, 0, kTableSize, kTableSize}, colours::kTableBorder,
-               colours::kTableBorderLine);
-  FillOutlined(painter, Rect{7, 7, kTableSize - 7, kTableSize - 7}, colours::kFelt,
-               colours::kBlack);
+  list.Outlined(Rect{0, 0, kTableSize, kTableSize}, colours::kTableBorder,
+                colours::kTableBorderLine);
+  list.Outlined(Rect{7, 7, kTableSize - 7, kTableSize - 7}, colours::kFelt, colours::kBlack);
 
   // Reach coins: gold while the one-shot chance lasts, silver after.
   for (int seat = 0; seat < kSeats; ++seat) {
     if (t.ReachFlag[seat] == 0 || seat == scene.ReachAnimSeat) continue;
-    const QImage& coin = t.IppatsuFlag[seat] ? s.GoldCoin : s.SilverCoin;
-    if (!coin.isNull())
-      painter.drawImage(kReachCoinPlace[seat].left, kReachCoinPlace[seat].top, coin);
+    list.Picture({t.IppatsuFlag[seat] ? PictureKind::GoldCoin : PictureKind::SilverCoin, 0},
+                 kReachCoinPlace[seat]);
   }
 
   const int stock = std::clamp(t.StockCount, 0, kPileSlots);
   if (stock > 0) {
     const int top = PileTop(stock, scene.ViewAngle);
-    DrawPile(painter, kStockPlace.left, top,
-             [&] { DrawCardBack(painter, s, kStockPlace.left, top); });
+    DrawPile(list, kStockPlace.left, top, [&] { DrawCardBack(list, kStockPlace.left, top); });
   }
 
   const int riverCard = ShownRiverCard(scene);
   if (riverCard != kEmptySlot) {
     const int top = PileTop(std::clamp(t.RiverCount, 0, kPileSlots), scene.ViewAngle);
-    DrawPile(painter, kRiverPlace.left, top,
-             [&] { DrawFace(painter, s, riverCard, kRiverPlace.left, top); });
+    DrawPile(list, kRiverPlace.left, top, [&] { DrawFace(list, riverCard, kRiverPlace.left, top); });
   } else {
-    FillOutlined(painter, kRiverPlace, colours::kPlace, colours::kPlaceLine);
+    list.Outlined(kRiverPlace, colours::kPlace, colours::kPlaceLine);
   }
 
-  for (const Rect& slot : kMeldSlotRect) FillOutlined(painter, slot, colours::kPlace, colours::kPlaceLine);
+  for (const Rect& slot : kMeldSlotRect) list.Outlined(slot, colours::kPlace, colours::kPlaceLine);
   for (int row = 0; row < kMeldRows; ++row) {
     const int k = std::clamp(t.MeldLength[row], 0, kMeldSlots);
     for (int j = 0; j < k; ++j) {
       const Rect place = MeldCardPlace(row, k, j);
-      DrawFace(painter, s, t.Meld[row][j], place.left, place.top);
+      DrawFace(list, t.Meld[row][j], place.left, place.top);
     }
   }
 
@@ -89,7 +84,7 @@ void DrawTableSurface(Surfaces& s, const SceneState& scene) {
     for (int seat = 0; seat <= shown; ++seat) {
       if (scene.ChoiceBlink && seat == t.ResultSeat) continue;
       const Rect& slot = kMeldSlotRect[kOpeningSeatRow[seat]];
-      DrawFace(painter, s, t.Stock[seat], slot.left, slot.top);
+      DrawFace(list, t.Stock[seat], slot.left, slot.top);
     }
   }
 
@@ -98,23 +93,33 @@ void DrawTableSurface(Surfaces& s, const SceneState& scene) {
   if (mover >= 0 && mover < kComputerSeats) {
     if (Running(scene.StockStep)) {
       const ScenePoint p = scene.StockFlight[mover][scene.StockStep];
-      DrawCardBack(painter, s, p.x, p.y);
+      DrawCardBack(list, p.x, p.y);
     }
     if (Running(scene.RiverStep)) {
       const int n = std::clamp(t.RiverCount, 0, kPileSlots);
       const ScenePoint p = scene.RiverFlight[mover][scene.RiverStep];
-      if (n > 0) DrawFace(painter, s, t.River[n - 1], p.x, p.y);
+      if (n > 0) DrawFace(list, t.River[n - 1], p.x, p.y);
     }
     if (Running(scene.DiscardStep)) {
       const ScenePoint p = scene.DiscardFlight[mover][scene.DiscardStep];
-      DrawFace(painter, s, t.DiscardCard, p.x, p.y);
+      DrawFace(list, t.DiscardCard, p.x, p.y);
     }
   }
-  if (Running(scene.ReachStep) && scene.ReachAnimSeat >= 0 && scene.ReachAnimSeat < kSeats &&
-      !s.GoldCoin.isNull()) {
+  if (Running(scene.ReachStep) && scene.ReachAnimSeat >= 0 && scene.ReachAnimSeat < kSeats) {
     const ScenePoint p = scene.ReachFlight[scene.ReachAnimSeat][scene.ReachStep];
-    painter.drawImage(p.x, p.y, s.GoldCoin);
+    list.Picture({PictureKind::GoldCoin, 0}, Rect::Sized(p.x, p.y, kSmallCoinSize, kSmallCoinSize));
   }
+}
+
+void DrawTableSurface(Surfaces& s, const SceneState& scene) {
+  if (s.TableSurface.isNull()) return;
+  DrawList list;
+  RecordTableSurface(list, scene);
+  ScaledPictures pictures(s);
+  pictures.SetScale({static_cast<double>(s.TableSurface.width()) / kTableSize,
+                     static_cast<double>(s.TableSurface.height()) / kTableSize});
+  QPainter painter(&s.TableSurface);
+  PaintList(painter, list, pictures, QImage());
 }
 
 }  // namespace tolva

@@ -3,11 +3,16 @@
 // the opening-seat cards and the cards and coins in flight.
 #pragma once
 
+#include "render/DrawList.h"
 #include "render/SceneState.h"
 #include "render/Surfaces.h"
 
 namespace tolva {
 
+// Records the flat table in table coordinates.
+void RecordTableSurface(DrawList& list, const SceneState& scene);
+
+// Draws the whole flat table onto s.TableSurface at its own scale.
 void DrawTableSurface(Surfaces& s, const SceneState& scene);
 
 // Where card j of a meld row of k cards lies on the table.

@@ -11,6 +11,7 @@ packages=(
   libpulse-dev libwayland-dev libwayland-bin wayland-protocols
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
+  openbox
   weston libweston-10-dev pulseaudio-utils
   appstream desktop-file-utils dpkg-dev lintian
 )

@@ -23,6 +23,8 @@
 #include "dialogs/DialogTexts.h"
 #include "dialogs/ImageFileFilter.h"
 #include "dialogs/PreviewFit.h"
+#include "render/CardBacks.h"
+#include "render/ScaledPictures.h"
 #include "render/Surfaces.h"
 #include "support/RecordedServices.h"
 #include "table/MemorySettingsStore.h"
@@ -214,6 +216,37 @@ TEST_F(CardBackDialog, ANewFreeImageIsWrittenAtCardSize) {
   const QImage back = written.read();
   EXPECT_EQ(back.size(), QSize(151, 215));
   EXPECT_TRUE(Near(back.pixel(75, 107), Qt::red));
+}
+
+// Screens of more pixels draw the player's picture from a copy at three times
+// the card back's size, not from the 151 x 215 one; a card back written since
+// by a program that keeps no such copy leaves the old copy unused.
+TEST_F(CardBackDialog, ANewFreeImageIsKeptLargeTooForScreensOfMorePixels) {
+  QImage stripes(453 * 2, 645 * 2, QImage::Format_RGB32);
+  for (int x = 0; x < stripes.width(); ++x)
+    for (int y = 0; y < stripes.height(); ++y)
+      stripes.setPixel(x, y, (x / 6) % 2 ? qRgb(200, 30, 30) : qRgb(30, 30, 200));
+  const QString chosen = File("stripes.png");
+  ASSERT_TRUE(stripes.save(chosen, "PNG"));
+  CBackSet dialog(Context());
+  ASSERT_TRUE(dialog.SetFreeImageFromPath(chosen));
+  dialog.SaveButton()->click();
+  const QImage large = LoadFreeImageLarge();
+  ASSERT_EQ(large.size(), QSize(453, 645));
+  EXPECT_TRUE(Near(large.pixel(1, 300), QColor(30, 30, 200)));
+  EXPECT_TRUE(Near(large.pixel(4, 300), QColor(200, 30, 30))) << "the stripes a 151-wide copy loses";
+
+  surfaces.CardBack = Solid(Qt::green, 151, 215);
+  surfaces.CardBackFree = true;
+  ScaledPictures pictures(surfaces);
+  pictures.SetScale({3, 3});
+  const ScaledPictures::Piece back = pictures.CardBack();
+  ASSERT_NE(back.image, nullptr);
+  EXPECT_TRUE(Near(back.image->pixel(4, 300), QColor(200, 30, 30))) << "drawn from the large copy";
+
+  QTest::qWait(20);
+  StoreFreeImage(Qt::blue);
+  EXPECT_TRUE(LoadFreeImageLarge().isNull()) << "older than the card back in use";
 }
 
 TEST_F(CardBackDialog, AStoredFreeImageIsShownAndKeptWithoutRewriting) {

@@ -127,13 +127,13 @@ void DrawAce(QPainter& p, Suit suit) {
 
 }  // namespace
 
-QImage CardFace(int code) {
+QImage CardFace(int code, int density) {
   const int suitIndex = (code - 1) / 13;
   const int rank = (code - 1) % 13;
   const Suit suit = static_cast<Suit>(suitIndex);
-  QImage face = Blank(kCardWidth, kCardHeight);
+  QImage face = Blank(kCardWidth, kCardHeight, density);
   QPainter p(&face);
-  Smooth(p);
+  Begin(p, density);
   DrawCardBase(p, palette::kFelt);
   if (rank == 0) DrawAce(p, suit);
   else if (rank <= 9) DrawPips(p, suit, rank + 1);
@@ -143,26 +143,32 @@ QImage CardFace(int code) {
   return face.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage CardSheet() {
-  QImage sheet(13 * kCardWidth, 4 * kCardHeight, QImage::Format_RGB32);
+QImage CardSheet(int density) {
+  const int w = kCardWidth * density;
+  const int h = kCardHeight * density;
+  QImage sheet(13 * w, 4 * h, QImage::Format_RGB32);
   sheet.fill(palette::kFelt);
   QPainter p(&sheet);
   for (int code = 1; code <= 52; ++code) {
-    p.drawImage(((code - 1) % 13) * kCardWidth, ((code - 1) / 13) * kCardHeight, CardFace(code));
+    p.drawImage(((code - 1) % 13) * w, ((code - 1) / 13) * h, CardFace(code, density));
   }
   p.end();
   return sheet;
 }
 
-QByteArray CardSheetLibrary(const QImage& sheet) {
+QByteArray Jpeg(const QImage& picture) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "jpeg");
   writer.setQuality(96);
   writer.setOptimizedWrite(true);
-  if (!writer.write(sheet.convertToFormat(QImage::Format_RGB888))) return {};
-  buffer.close();
+  if (!writer.write(picture.convertToFormat(QImage::Format_RGB888))) return {};
+  return bytes;
+}
+
+QByteArray CardSheetLibrary(const QImage& sheet) {
+  QByteArray bytes = Jpeg(sheet);
   // The writer emits a JFIF header; only then does the loader's repair of the
   // first four bytes give back the file we wrote.
   static const char kJfifStart[4] = {'\xFF', '\xD8', '\xFF', '\xE0'};

@@ -8,10 +8,13 @@
 namespace tolva::picturegen {
 
 // The face of card code 1..52, 151 x 215, opaque.
-QImage CardFace(int code);
+QImage CardFace(int code, int density = 1);
 
 // All 52 faces, 13 x 151 by 4 x 215.
-QImage CardSheet();
+QImage CardSheet(int density = 1);
+
+// A picture as a JFIF JPEG (quality 96); empty on failure.
+QByteArray Jpeg(const QImage& picture);
 
 // The sheet as the game ships it: a JFIF JPEG whose first four bytes (the
 // start-of-image marker and the APP0 marker's first byte pair) are replaced by

@@ -15,6 +15,7 @@
 #include "ResultPictures.h"
 #include "SpecialCards.h"
 #include "TableBitmaps.h"
+#include "render/PictureSource.h"
 
 namespace tolva::picturegen {
 
@@ -90,6 +91,24 @@ std::vector<Picture> EmbeddedPictures() {
   return all;
 }
 
+std::vector<Picture> DensePictures(int density) {
+  std::vector<Picture> all;
+  auto add = [&](int id, const QImage& image) {
+    all.push_back({QString("pictures/%1@%2x.png").arg(id).arg(density), QString(), image});
+  };
+  add(146, SpecialCard(0, density));  // the table draws only the strip's first card, the joker
+  add(147, DefaultCardBack(density));
+  add(140, ButtonStrip(density));
+  add(150, NamePlates(density));
+  add(133, CoinSheet(density));
+  add(141, GameNumbers(density));
+  add(152, CursorSprite(density));
+  add(169, DigitSheet(density));
+  for (ResultScene scene : kResultScenes) add(static_cast<int>(scene), ResultPicture(scene, density));
+  add(166, PeekButtons(density));
+  return all;
+}
+
 bool WriteAll(const QString& assetDir, const QString& runtimeDir) {
   bool ok = true;
   std::vector<Picture> pictures = EmbeddedPictures();
@@ -108,6 +127,11 @@ bool WriteAll(const QString& assetDir, const QString& runtimeDir) {
     ok &= WriteBytes(runtimeDir + "/TolvaGameSys.dll", library);
   }
   ok &= WritePng(assetDir + "/contact-sheet.png", ContactSheet(pictures, sheet));
+  for (int density : {2, 3}) {
+    for (const Picture& picture : DensePictures(density))
+      ok &= WritePng(assetDir + "/" + picture.path, picture.image);
+    ok &= WriteBytes(runtimeDir + "/" + DenseCardSheetFileName(density), Jpeg(CardSheet(density)));
+  }
   return ok;
 }
 

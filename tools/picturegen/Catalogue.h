@@ -17,6 +17,11 @@ struct Picture {
 // The embedded pictures and icons, in the order the contact sheet shows them.
 std::vector<Picture> EmbeddedPictures();
 
+// The pictures the table draws, again at `density` (2 or 3) times their size
+// ("pictures/<id>@<density>x.png"), for screens of more pixels. Of the joker
+// strip 146 only its first card, the joker, which is all the table draws.
+std::vector<Picture> DensePictures(int density);
+
 // Draws and writes everything; reports each failure on stderr.
 bool WriteAll(const QString& assetDir, const QString& runtimeDir);
 

@@ -45,10 +45,10 @@ QImage Icon32(const QColor& colour) {
 
 }  // namespace
 
-QImage PeekButtons() {
-  QImage art = Blank(64, 16);
+QImage PeekButtons(int density) {
+  QImage art = Blank(64, 16, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   const QStringList names = SeatNames();
   for (int image = 0; image < 4; ++image) {
     const int seat = 3 - image;

@@ -213,10 +213,10 @@ void CampaignComplete(QPainter& p) {
 
 }  // namespace
 
-QImage ResultPicture(ResultScene scene) {
-  QImage picture = Blank(300, 200);
+QImage ResultPicture(ResultScene scene, int density) {
+  QImage picture = Blank(300, 200, density);
   QPainter p(&picture);
-  Smooth(p);
+  Begin(p, density);
   switch (scene) {
     case ResultScene::TolvaSucceeded: TolvaSucceeded(p); break;
     case ResultScene::TolvaFailed: TolvaFailed(p); break;

@@ -17,6 +17,6 @@ inline constexpr ResultScene kResultScenes[] = {
     ResultScene::Ron,            ResultScene::CampaignComplete};
 
 // 300 x 200, opaque.
-QImage ResultPicture(ResultScene scene);
+QImage ResultPicture(ResultScene scene, int density = 1);
 
 }  // namespace tolva::picturegen

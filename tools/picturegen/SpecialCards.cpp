@@ -215,10 +215,10 @@ void EmblemCard(QPainter& p, int variant) {
 
 }  // namespace
 
-QImage SpecialCard(int index) {
-  QImage card = Blank(kCardWidth, kCardHeight);
+QImage SpecialCard(int index, int density) {
+  QImage card = Blank(kCardWidth, kCardHeight, density);
   QPainter p(&card);
-  Smooth(p);
+  Begin(p, density);
   DrawCardBase(p, palette::kFelt);
   if (index < 3) JokerCard(p, index);
   else EmblemCard(p, index - 3);
@@ -226,18 +226,18 @@ QImage SpecialCard(int index) {
   return card.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage JokerStrip() {
-  QImage strip(6 * kCardWidth, kCardHeight, QImage::Format_RGB32);
+QImage JokerStrip(int density) {
+  QImage strip(6 * kCardWidth * density, kCardHeight * density, QImage::Format_RGB32);
   QPainter p(&strip);
-  for (int i = 0; i < 6; ++i) p.drawImage(i * kCardWidth, 0, SpecialCard(i));
+  for (int i = 0; i < 6; ++i) p.drawImage(i * kCardWidth * density, 0, SpecialCard(i, density));
   p.end();
   return strip;
 }
 
-QImage DefaultCardBack() {
-  QImage back = Blank(kCardWidth, kCardHeight);
+QImage DefaultCardBack(int density) {
+  QImage back = Blank(kCardWidth, kCardHeight, density);
   QPainter p(&back);
-  Smooth(p);
+  Begin(p, density);
   // Outside the rounded card: the hidden-hand strip's key colour.
   DrawCardBase(p, QColor(255, 247, 255));
   const QRectF panel(6, 6, kCardWidth - 12, kCardHeight - 12);

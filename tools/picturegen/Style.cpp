@@ -20,6 +20,13 @@ QImage Blank(int width, int height) {
   return image;
 }
 
+QImage Blank(int width, int height, int density) { return Blank(width * density, height * density); }
+
+void Begin(QPainter& p, int density) {
+  Smooth(p);
+  p.scale(density, density);
+}
+
 namespace {
 QFont Family(const char* family, qreal pixelSize) {
   QFont font(QString::fromLatin1(family));

@@ -40,6 +40,13 @@ void Smooth(QPainter& p);
 // An empty premultiplied ARGB picture of the given size, fully transparent.
 QImage Blank(int width, int height);
 
+// Every picture is drawn in its own pixel coordinates and made at 1, 2 or 3
+// times its size (`density`) for screens of more pixels: a blank picture of
+// that many more pixels, and a painter on it (every smoothing hint on) that
+// draws in the picture's own coordinates.
+QImage Blank(int width, int height, int density);
+void Begin(QPainter& p, int density);
+
 // The families the pictures use (all from the IPA fonts).
 QFont Mincho(qreal pixelSize);
 QFont Gothic(qreal pixelSize);

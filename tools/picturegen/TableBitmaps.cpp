@@ -272,10 +272,10 @@ QPainterPath CursorArrow() {
 
 }  // namespace
 
-QImage ButtonStrip() {
-  QImage art = Blank(195, 32);
+QImage ButtonStrip(int density) {
+  QImage art = Blank(195, 32, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   const std::array<int, 7> edges = {0, 45, 77, 109, 136, 163, 195};
   for (int i = 0; i < 6; ++i) {
     const QRectF b(edges[i], 0, edges[i + 1] - edges[i], 32);
@@ -305,10 +305,10 @@ QStringList SeatNames() {
   return names;
 }
 
-QImage NamePlates() {
-  QImage art = Blank(184, 115);
+QImage NamePlates(int density) {
+  QImage art = Blank(184, 115, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   const QStringList names = SeatNames();
   for (int seat = 0; seat < 5; ++seat) {
     for (int column = 0; column < 2; ++column) {
@@ -320,10 +320,10 @@ QImage NamePlates() {
   return OnKey(art, kPlateKey, QColor(60, 120, 120), 40);
 }
 
-QImage CoinSheet() {
-  QImage art = Blank(132, 66);
+QImage CoinSheet(int density) {
+  QImage art = Blank(132, 66, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   Coin(p, QPointF(33, 33), true);
   Coin(p, QPointF(99, 33), false);
   p.end();
@@ -331,10 +331,10 @@ QImage CoinSheet() {
   return OnKey(art, kCoinKey, QColor(60, 40, 10), 110);
 }
 
-QImage GameNumbers() {
-  QImage art = Blank(320, 64);
+QImage GameNumbers(int density) {
+  QImage art = Blank(320, 64, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   for (int row = 0; row < 2; ++row) {
     for (int n = 1; n <= 10; ++n) {
       GameMedallion(p, QPointF((n - 1) * 32 + 16, row * 32 + 16), n, row == 0);
@@ -344,10 +344,10 @@ QImage GameNumbers() {
   return OnKey(art, kPlateKey, QColor(60, 120, 120), 40);
 }
 
-QImage CursorSprite() {
-  QImage art = Blank(20, 18);
+QImage CursorSprite(int density) {
+  QImage art = Blank(20, 18, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   const QPainterPath arrow = CursorArrow();
   p.setPen(QPen(kOutline, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
   p.setBrush(GoldGradient(arrow.boundingRect()));
@@ -356,10 +356,10 @@ QImage CursorSprite() {
   return OnKey(art, kWhiteKey, QColor(16, 20, 40), 100);
 }
 
-QImage DigitSheet() {
-  QImage art = Blank(590, 59);
+QImage DigitSheet(int density) {
+  QImage art = Blank(590, 59, density);
   QPainter p(&art);
-  Smooth(p);
+  Begin(p, density);
   for (int d = 0; d <= 9; ++d) {
     const QRectF cell(d * 59, 0, 59, 59);
     const QRectF box = cell.adjusted(12, 5, -12, -5);

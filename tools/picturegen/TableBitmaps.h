@@ -16,25 +16,25 @@ inline const QColor kWhiteKey{255, 255, 255};  // cursor and digits
 
 // 195 x 32: start (45, a flag), settings (32), help (32), angle up (27),
 // angle down (27), declarations (32).
-QImage ButtonStrip();
+QImage ButtonStrip(int density = 1);
 
 // The seats' names, seat 0 .. 4.
 QStringList SeatNames();
 
 // 184 x 115: a row of 23 per seat; column 0 the lit plate, column 1 the plain.
-QImage NamePlates();
+QImage NamePlates(int density = 1);
 
 // 132 x 66: gold coin at x 0, silver at x 66, on pure red.
-QImage CoinSheet();
+QImage CoinSheet(int density = 1);
 
 // 320 x 64: games 1..10 in frames of 32 x 32; row 0 gold (first go-around),
 // row 1 plain.
-QImage GameNumbers();
+QImage GameNumbers(int density = 1);
 
 // 20 x 18: an arrow pointing down at the card, on white.
-QImage CursorSprite();
+QImage CursorSprite(int density = 1);
 
 // 590 x 59: digits 0..9 in 59 x 59 cells, on white.
-QImage DigitSheet();
+QImage DigitSheet(int density = 1);
 
 }  // namespace tolva::picturegen

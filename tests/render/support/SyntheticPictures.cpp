@@ -22,11 +22,16 @@ QFont Font(int pixels, bool bold = false) {
   return font;
 }
 
-QImage Filled(int w, int h, QRgb colour) {
-  QImage image(w, h, QImage::Format_RGB32);
+// A picture of w x h drawn at `density` times that size: painters on it draw
+// in its own coordinates, so a denser picture has finer detail, not larger
+// blocks.
+QImage Filled(int w, int h, QRgb colour, int density = 1) {
+  QImage image(w * density, h * density, QImage::Format_RGB32);
   image.fill(colour);
   return image;
 }
+
+void Dense(QPainter& p, int density) { p.scale(density, density); }
 
 void DrawFaceCell(QPainter& p, int x, int y, int code, QRgb body) {
   p.fillRect(x, y, kCardWidth, kCardHeight, Qt::white);
@@ -37,9 +42,10 @@ void DrawFaceCell(QPainter& p, int x, int y, int code, QRgb body) {
   p.drawText(QRect(x + 8, y + 8, 40, 30), Qt::AlignLeft | Qt::AlignTop, name);
 }
 
-QImage NamePlates() {
-  QImage image = Filled(2 * kPlateWidth, 5 * kPlateHeight, colours::kBackground);
+QImage NamePlates(int density) {
+  QImage image = Filled(2 * kPlateWidth, 5 * kPlateHeight, colours::kBackground, density);
   QPainter p(&image);
+  Dense(p, density);
   p.setFont(Font(13));
   for (int seat = 0; seat < 5; ++seat)
     for (int column = 0; column < 2; ++column) {
@@ -53,9 +59,10 @@ QImage NamePlates() {
   return image;
 }
 
-QImage Coins() {
-  QImage image = Filled(2 * kCoinSize, kCoinSize, colours::kCoinKey);
+QImage Coins(int density) {
+  QImage image = Filled(2 * kCoinSize, kCoinSize, colours::kCoinKey, density);
   QPainter p(&image);
+  Dense(p, density);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(225, 180, 40));
   p.drawEllipse(3, 3, 60, 60);
@@ -64,9 +71,10 @@ QImage Coins() {
   return image;
 }
 
-QImage GameNumbers() {
-  QImage image = Filled(10 * kGameNumberSize, 2 * kGameNumberSize, colours::kBackground);
+QImage GameNumbers(int density) {
+  QImage image = Filled(10 * kGameNumberSize, 2 * kGameNumberSize, colours::kBackground, density);
   QPainter p(&image);
+  Dense(p, density);
   p.setFont(Font(16, true));
   for (int row = 0; row < 2; ++row)
     for (int n = 0; n < 10; ++n) {
@@ -78,9 +86,10 @@ QImage GameNumbers() {
   return image;
 }
 
-QImage Digits() {
-  QImage image = Filled(10 * kDigitSize, kDigitSize, colours::kWhite);
+QImage Digits(int density) {
+  QImage image = Filled(10 * kDigitSize, kDigitSize, colours::kWhite, density);
   QPainter p(&image);
+  Dense(p, density);
   p.setFont(Font(44, true));
   for (int d = 0; d < 10; ++d) {
     const QRect cell(d * kDigitSize + 4, 4, kDigitSize - 8, kDigitSize - 8);
@@ -91,9 +100,10 @@ QImage Digits() {
   return image;
 }
 
-QImage Buttons() {
-  QImage image = Filled(195, 32, qRgb(200, 200, 210));
+QImage Buttons(int density) {
+  QImage image = Filled(195, 32, qRgb(200, 200, 210), density);
   QPainter p(&image);
+  Dense(p, density);
   p.setFont(Font(12));
   static const char* kLabels[6] = {"Start", "Set", "?", "Up", "Dn", "!"};
   for (int i = 0; i < 6; ++i) {
@@ -107,11 +117,12 @@ QImage Buttons() {
   return image;
 }
 
-QImage CardBack() {
+QImage CardBack(int density) {
   // A solid body with an ornament ring well inside it, so that a probe 20
   // pixels from the left edge always meets the body colour.
-  QImage image = Filled(kCardWidth, kCardHeight, qRgb(255, 255, 255));
+  QImage image = Filled(kCardWidth, kCardHeight, qRgb(255, 255, 255), density);
   QPainter p(&image);
+  Dense(p, density);
   p.fillRect(5, 5, kCardWidth - 10, kCardHeight - 10, QColor::fromRgb(kBackColour));
   p.setPen(QPen(QColor(120, 140, 220), 3));
   p.drawRoundedRect(QRect(32, 40, 87, 135), 12, 12);
@@ -119,18 +130,20 @@ QImage CardBack() {
   return image;
 }
 
-QImage Cursor() {
-  QImage image = Filled(20, 18, colours::kWhite);
+QImage Cursor(int density) {
+  QImage image = Filled(20, 18, colours::kWhite, density);
   QPainter p(&image);
+  Dense(p, density);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(200, 0, 0));
   p.drawPolygon(QPolygon({QPoint(10, 17), QPoint(2, 5), QPoint(18, 5)}));
   return image;
 }
 
-QImage ResultPicture(int id) {
-  QImage image = Filled(300, 200, qRgb(40 + id % 7 * 30, 60 + id % 5 * 30, 90 + id % 3 * 50));
+QImage ResultPicture(int id, int density) {
+  QImage image = Filled(300, 200, qRgb(40 + id % 7 * 30, 60 + id % 5 * 30, 90 + id % 3 * 50), density);
   QPainter p(&image);
+  Dense(p, density);
   p.setPen(Qt::white);
   p.setFont(Font(48, true));
   p.drawText(image.rect(), Qt::AlignCenter, QString::number(id));
@@ -149,41 +162,43 @@ QRgb FaceColour(int code) {
 
 QRgb DigitColour(int digit) { return QColor::fromHsv(digit * 36, 200, 230).rgb(); }
 
-QImage SyntheticCardSheet() {
-  QImage sheet(kRanks * kCardWidth, kSuits * kCardHeight, QImage::Format_RGB32);
+QImage SyntheticCardSheet(int density) {
+  QImage sheet(kRanks * kCardWidth * density, kSuits * kCardHeight * density, QImage::Format_RGB32);
   QPainter p(&sheet);
+  Dense(p, density);
   for (int code = 1; code <= kOrdinaryCards; ++code)
     DrawFaceCell(p, RankOf(code) * kCardWidth, SuitOf(code) * kCardHeight, code, FaceColour(code));
   return sheet;
 }
 
-QImage SyntheticBitmap(int id) {
+QImage SyntheticBitmap(int id, int density) {
   switch (id) {
     case kBmpJokerStrip: {
-      QImage image = Filled(906, kCardHeight, qRgb(60, 60, 60));
+      QImage image = Filled(906, kCardHeight, qRgb(60, 60, 60), density);
       QPainter p(&image);
+      Dense(p, density);
       DrawFaceCell(p, 0, 0, 53, FaceColour(53));
       return image;
     }
     case kBmpButtons:
-      return Buttons();
+      return Buttons(density);
     case kBmpMap:
-      return Filled(1831, 649, qRgb(40, 90, 160));
+      return Filled(1831, 649, qRgb(40, 90, 160), density);
     case kBmpNamePlates:
-      return NamePlates();
+      return NamePlates(density);
     case kBmpCardBack:
-      return CardBack();
+      return CardBack(density);
     case kBmpCoins:
-      return Coins();
+      return Coins(density);
     case kBmpGameNumbers:
-      return GameNumbers();
+      return GameNumbers(density);
     case kBmpCursor:
-      return Cursor();
+      return Cursor(density);
     case kBmpDigits:
-      return Digits();
+      return Digits(density);
     default:
       for (int result : kResultBitmaps)
-        if (id == result) return ResultPicture(id);
+        if (id == result) return ResultPicture(id, density);
       return {};
   }
 }
@@ -194,6 +209,17 @@ QImage SyntheticPictures::Bitmap(int id) const {
   if (missing.count(id)) return {};
   if (const auto found = replaced.find(id); found != replaced.end()) return found->second;
   return SyntheticBitmap(id);
+}
+
+QImage SyntheticPictures::Bitmap(int id, int density) const {
+  if (!dense || missing.count(id)) return {};
+  return SyntheticBitmap(id, density);
+}
+
+QImage SyntheticPictures::CardSheet(int density, const QRect& clip) const {
+  if (!dense) return {};
+  const QImage sheet = SyntheticCardSheet(density);
+  return clip.isEmpty() ? sheet : sheet.copy(clip);
 }
 
 QString WriteCardLibrary(const QString& folder, const QImage& sheet) {

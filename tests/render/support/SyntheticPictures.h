@@ -25,18 +25,23 @@ QRgb DigitColour(int digit);
 inline constexpr QRgb kBackColour = 0xff1e2878;  // the default back's body
 inline constexpr QPoint kFaceProbe{20, 150};     // a body pixel of a full-size face
 
-QImage SyntheticCardSheet();
-QImage SyntheticBitmap(int id);
+// The pictures drawn at `density` times their size, as finely as that allows.
+QImage SyntheticCardSheet(int density = 1);
+QImage SyntheticBitmap(int id, int density = 1);
 
 class SyntheticPictures : public PictureSource {
  public:
   SyntheticPictures();
   QImage Bitmap(int id) const override;
   QString CardSheetPath() const override { return sheetPath; }
+  // With `dense`, the pictures at 2 and 3 times their size; else none.
+  QImage Bitmap(int id, int density) const override;
+  QImage CardSheet(int density, const QRect& clip) const override;
 
   std::map<int, QImage> replaced;  // bitmaps a test draws itself
   std::set<int> missing;           // bitmaps that fail to load
   QString sheetPath;               // where WriteCardLibrary put the library file
+  bool dense = true;
 };
 
 // Writes the sheet as the card library file in `folder`: a JPEG at quality 100

@@ -1,0 +1,96 @@
+#include "render/DrawListPainter.h"
+
+#include <QLinearGradient>
+#include <algorithm>
+#include <cmath>
+
+#include "render/Pixels.h"
+#include "render/Projection.h"
+#include "render/Text.h"
+
+namespace tolva {
+
+namespace {
+
+// A one-pixel line of the canvas is as thick as a canvas pixel on the device.
+int LineWidth(const DeviceScale& scale) {
+  return std::max(1, static_cast<int>(std::lround(std::min(scale.x, scale.y))));
+}
+
+void Outlined(QPainter& painter, const DrawCommand& c, const DeviceScale& scale) {
+  if (scale.IsUnit()) {
+    FillOutlined(painter, c.rect, c.colour, c.line);
+    return;
+  }
+  const QRect r = scale.Map(c.rect);
+  const int w = LineWidth(scale);
+  const QColor line = QColor::fromRgb(c.line);
+  painter.fillRect(r, QColor::fromRgb(c.colour));
+  painter.fillRect(QRect(r.left(), r.top(), r.width(), w), line);
+  painter.fillRect(QRect(r.left(), r.bottom() + 1 - w, r.width(), w), line);
+  painter.fillRect(QRect(r.left(), r.top(), w, r.height()), line);
+  painter.fillRect(QRect(r.right() + 1 - w, r.top(), w, r.height()), line);
+}
+
+void Text(QPainter& painter, const DrawCommand& c, const DeviceScale& scale) {
+  if (scale.IsUnit()) {
+    DrawCanvasText(painter, c.rect.left, c.rect.top, c.text);
+    return;
+  }
+  // The glyphs are drawn at the device's size, not enlarged.
+  painter.save();
+  painter.scale(scale.x, scale.y);
+  DrawCanvasText(painter, c.rect.left, c.rect.top, c.text);
+  painter.restore();
+}
+
+void Invert(QPainter& painter, const QRect& r) {
+  if (r.isEmpty()) return;
+  const QPainter::CompositionMode mode = painter.compositionMode();
+  painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  painter.fillRect(r, Qt::black);
+  painter.setCompositionMode(mode);
+}
+
+}  // namespace
+
+Rect Reach(const DrawCommand& command) {
+  return command.op == DrawOp::Text ? Inflated(command.rect, kGlyphOverhang) : command.rect;
+}
+
+void PaintList(QPainter& painter, const DrawList& list, ScaledPictures& pictures,
+               const QImage& table, const QRect& clip) {
+  const DeviceScale& scale = pictures.Scale();
+  BeginSmooth(painter);
+  painter.setFont(list.Font());
+  if (!clip.isEmpty()) painter.setClipRect(clip);
+  for (const DrawCommand& c : list.Commands()) {
+    if (!clip.isEmpty() && !scale.Map(Reach(c)).intersects(clip)) continue;
+    switch (c.op) {
+      case DrawOp::Fill: painter.fillRect(scale.Map(c.rect), QColor::fromRgb(c.colour)); break;
+      case DrawOp::Outlined: Outlined(painter, c, scale); break;
+      case DrawOp::Gradient: {
+        const QRect r = scale.Map(c.rect);
+        QLinearGradient gradient(0, r.top(), 0, r.top() + r.height());
+        gradient.setColorAt(0, QColor::fromRgb(c.colour));
+        gradient.setColorAt(1, QColor::fromRgb(c.line));
+        painter.fillRect(r, gradient);
+        break;
+      }
+      case DrawOp::Picture: {
+        const ScaledPictures::Piece piece = pictures.Get(c.picture, c.rect);
+        if (piece.image != nullptr && !piece.image->isNull())
+          painter.drawImage(QPoint(scale.X(c.rect.left), scale.Y(c.rect.top)), *piece.image,
+                            piece.source);
+        break;
+      }
+      case DrawOp::Text: Text(painter, c, scale); break;
+      case DrawOp::Invert: Invert(painter, scale.Map(c.rect)); break;
+      case DrawOp::Table:
+        if (!table.isNull()) ProjectTable(painter, table, ComputeProjection(c.angle), scale);
+        break;
+    }
+  }
+}
+
+}  // namespace tolva
