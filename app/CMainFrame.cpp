@@ -84,12 +84,15 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
     MakePeekWindow(*this);
     peekProbe_ = PeekProbe::FromEnvironment();
     host_->OnTimerTicks([this](int id) {
+      const QString shown = windowTitle();  // the general shown so far
       view_->OnTimer(id);
+      if (!shown.isEmpty() && windowTitle() != shown) BringPeekWindowForward(*this);
       ReportPeek();
     });
   } else {
     AddAccelerators();
     window_->installEventFilter(this);
+    host_->Waves().UseDefaultOutput();  // the peek window plays no sound
     StartChronicle();
   }
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/CMainFrame.h"
+#include "app/FixedSizeWindows.h"
 #include "app/HoverTips.h"
 #include "app/MessageBox.h"
 #include "app/ProfileNames.h"
@@ -46,6 +47,7 @@ CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
   InstallQtTranslation(*this);
   UseJapaneseFont(*this);
   UseProgramStyle(*this);
+  KeepFixedSizeWindowsUnmaximized(*this);
   UseHoverHelpColours();
 }
 

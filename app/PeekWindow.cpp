@@ -37,6 +37,12 @@ void PlaceAtDesktopCorner(QWidget& window) {
   MoveFrameTo(window, free.bottomRight(), window.frameGeometry().size());
 }
 
+void BringPeekWindowForward(QWidget& window) {
+  if (!window.isVisible() || QGuiApplication::platformName() != QLatin1String("wayland")) return;
+  window.hide();
+  window.show();
+}
+
 void ResizeKeepingCorner(QWidget& window, QSize client) {
   const QRect before = window.frameGeometry();
   // The decorations around the client area, as far as they are known.

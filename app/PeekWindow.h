@@ -22,4 +22,11 @@ void PlaceAtDesktopCorner(QWidget& window);
 // into it (the frame's decorations are known only once it is on screen).
 void ResizeKeepingCorner(QWidget& window, QSize client);
 
+// The player has asked for another general's hand: the window comes where he
+// sees it. On X11 it stays on top of the game by its kind. On Wayland a
+// window cannot place itself or stay on top, and the game's window, once
+// clicked, covers it; no client may raise its own window either, but one that
+// is shown anew comes up on top, where the compositor puts new windows.
+void BringPeekWindowForward(QWidget& window);
+
 }  // namespace tolva

@@ -9,6 +9,7 @@
 
 #include "app/HostWindow.h"
 #include "app/MessageBox.h"
+#include "app/MessageLog.h"
 #include "app/PeekWindow.h"
 #include "chronicle/ChronicleWriter.h"
 #include "table/CTolvaView.h"
@@ -43,10 +44,15 @@ Answer QtHost::ShowMessage(std::string_view prefix, int stringId, MessageStyle s
 
 void QtHost::PlayWave(int waveId, bool toEnd) {
   if (closing_) return;
-  waves_.Play(waveId);
-  // Without an audio device the clip plays in silence; the game still waits
-  // its length, so its pace does not depend on the speakers.
-  if (toEnd) Wait(waves_.DurationMs(waveId));
+  PlayedCue cue{waveId, toEnd, false, MonotonicMs()};
+  // Heard to its end once it has come out of the device; without a sound
+  // server the clip plays in silence and the game still waits its length, so
+  // its pace does not depend on the speakers.
+  const int heardInMs = waves_.Play(waveId);
+  cue.heard = waves_.Audible();
+  if (toEnd) Wait(heardInMs);
+  cue.endMs = MonotonicMs();
+  LogPlayedCue(cue);
 }
 
 void QtHost::RedrawScene(bool tableChanged) {
@@ -117,6 +123,11 @@ void QtHost::ShowReachBadge(int iconId) {
   // window with none at all on X11.
   mainWindow_->setWindowIcon(iconId == 0 ? QApplication::windowIcon()
                                          : QIcon(QStringLiteral(":/icons/%1.png").arg(iconId)));
+  // On Wayland the icon is drawn by Qt's own decoration, in the title bar,
+  // and sent only with the window's next picture; the badge lasts a cue
+  // played to its end, while nothing else is drawn, so the table is drawn
+  // again to carry it.
+  RedrawScene(false);
 }
 
 void QtHost::MapViewChanged() {

@@ -6,13 +6,21 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n libqt6sql6-sqlite
-  qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n libqt6sql6-sqlite
+  qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins qt6-wayland
+  libpulse-dev libwayland-dev libwayland-bin wayland-protocols
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth xdotool x11-utils imagemagick python3
+  xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
   openbox
-  appstream desktop-file-utils
+  weston libweston-10-dev pulseaudio-utils
+  appstream desktop-file-utils dpkg-dev lintian
 )
+# The sound test starts a PulseAudio server of its own; on a desktop whose
+# sound PipeWire's Pulse layer already serves, PulseAudio would replace it, so
+# there the test is skipped instead.
+if ! dpkg-query -W -f='${Status}' pipewire-pulse 2>/dev/null | grep -q "install ok installed"; then
+  packages+=(pulseaudio)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

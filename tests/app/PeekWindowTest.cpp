@@ -22,6 +22,7 @@
 
 #include "app/AppState.h"
 #include "app/CTolvaViewWidget.h"
+#include "app/HostWindow.h"
 #include "app/PeekButtonRow.h"
 #include "app/PeekCommands.h"
 #include "app/PeekLauncher.h"
@@ -368,6 +369,18 @@ TEST_F(PeekPictureWindowTest, TheWindowIsWhiteUntilTheFirstHandComes) {
 
 // --- the Reach cue's badge ----------------------------------------------------------------------
 
+// Counts the redraws the host asks of the table's window.
+struct CountingWindow : HostWindow {
+  int redraws = 0;
+  void RedrawScene(bool) override { ++redraws; }
+  void ShowResultPicture(ResultPicture) override {}
+  void FlashSeatHand(int) override {}
+  void Dissolve(bool) override {}
+  bool PrepareCardBacks() override { return true; }
+  void ShowCommandMenu(int) override {}
+  void MapViewChanged() override {}
+};
+
 TEST(ReachBadge, TheWindowIconShowsTheBadgeAndThenTheProgramsIconAgain) {
   const QIcon programIcon(QStringLiteral(":/icons/tolvagame.png"));
   const QIcon before = QApplication::windowIcon();
@@ -375,6 +388,8 @@ TEST(ReachBadge, TheWindowIconShowsTheBadgeAndThenTheProgramsIconAgain) {
   MemorySettingsStore store;
   QWidget mainWindow;
   QtHost host{store, mainWindow, [] {}};
+  CountingWindow table;
+  host.AttachWindow(table);
   const auto pixels = [](const QIcon& icon) { return icon.pixmap(32, 32).toImage(); };
 
   host.ShowReachBadge(169);
@@ -383,6 +398,9 @@ TEST(ReachBadge, TheWindowIconShowsTheBadgeAndThenTheProgramsIconAgain) {
   EXPECT_EQ(pixels(mainWindow.windowIcon()), pixels(QIcon(QStringLiteral(":/icons/168.png"))));
   host.ShowReachBadge(0);
   EXPECT_EQ(pixels(mainWindow.windowIcon()), pixels(programIcon));
+  // Each change goes out with a picture of the window: Qt draws the icon in
+  // its own title bar on Wayland only with the window's next picture.
+  EXPECT_EQ(table.redraws, 3);
   QApplication::setWindowIcon(before);
 }
 

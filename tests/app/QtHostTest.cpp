@@ -5,10 +5,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <map>
 
+#include "app/MessageLog.h"
 #include "app/QImagePixelMap.h"
 #include "app/QtHost.h"
 #include "res/ResourceIds.h"
@@ -47,13 +52,33 @@ TEST_F(QtHostTest, AWaitHoldsTheGameForItsTime) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return ticks[1] > 0; }, 5000));
 }
 
-TEST_F(QtHostTest, AWaveToItsEndWaitsAsLongAsTheClip) {
+TEST_F(QtHostTest, AWaveToItsEndWaitsAsLongAsTheClipAndTheCueLogSaysSo) {
+  // No audio output here: the clips play in silence and still hold the game.
+  QTemporaryDir folder;
+  const QString log = folder.filePath(QStringLiteral("cues.txt"));
+  qputenv(kCueLogVariable, QFile::encodeName(log));
   const int length = host.Waves().DurationMs(kWaveReach);
   ASSERT_GT(length, 0);
   QElapsedTimer clock;
   clock.start();
   host.PlayWave(kWaveReach, true);
   EXPECT_GE(clock.elapsed(), length);
+  host.PlayWave(kWaveDiscardLands, false);
+  qunsetenv(kCueLogVariable);
+
+  QFile file(log);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  ASSERT_GE(lines.size(), 2);
+  const QJsonObject held = QJsonDocument::fromJson(lines[0]).object();
+  EXPECT_EQ(held["wave"].toInt(), kWaveReach);
+  EXPECT_TRUE(held["toEnd"].toBool());
+  EXPECT_FALSE(held["heard"].toBool());
+  EXPECT_GE(held["end"].toInteger() - held["start"].toInteger(), length);
+  const QJsonObject background = QJsonDocument::fromJson(lines[1]).object();
+  EXPECT_EQ(background["wave"].toInt(), kWaveDiscardLands);
+  EXPECT_FALSE(background.contains("end")) << "a clip in the background holds nothing";
+  EXPECT_GE(background["start"].toInteger(), held["end"].toInteger());
 }
 
 TEST_F(QtHostTest, AQuestionHoldsTheStepsOfTheGame) {

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "app/PulseOutput.h"
 #include "app/WaveFile.h"
 #include "app/WavePlayer.h"
 #include "res/ResourceIds.h"
@@ -104,13 +105,51 @@ TEST(Waves, TheCuesTheGameWaitsForAreShort) {
   }
 }
 
-TEST(Waves, PlayingWorksWithoutAnAudioDeviceAndUnknownIdsPlayNothing) {
-  WavePlayer player;
-  player.Play(kWaveDiscardLands);
-  player.Play(kWaveRefused);  // cuts off the one before
-  player.Play(12345);
+TEST(Waves, WithoutAnOutputAClipHoldsItsLengthAndUnknownIdsPlayNothing) {
+  WavePlayer player;  // no output asked for: silent
+  EXPECT_FALSE(player.Audible());
+  EXPECT_EQ(player.Play(kWaveDiscardLands), player.DurationMs(kWaveDiscardLands));
+  EXPECT_EQ(player.Play(kWaveRefused), player.DurationMs(kWaveRefused));  // cuts off the one before
+  EXPECT_EQ(player.Play(12345), 0);
   EXPECT_EQ(player.DurationMs(12345), 0);
   EXPECT_FALSE(player.Has(12345));
+}
+
+TEST(WaveFile, TheSamplesAndTheirFormatComeFromTheFormatAndDataChunks) {
+  QByteArray bytes = Wave(22050, 2, 16, 8, true);
+  bytes.replace(bytes.size() - 8, 8, "ABCDEFGH");
+  const std::optional<WavePcm> wave = ReadWave(bytes);
+  ASSERT_TRUE(wave);
+  EXPECT_EQ(wave->format, 1);
+  EXPECT_EQ(wave->channels, 2);
+  EXPECT_EQ(wave->sampleRate, 22050);
+  EXPECT_EQ(wave->bitsPerSample, 16);
+  EXPECT_EQ(wave->samples, QByteArray("ABCDEFGH"));
+  bytes.chop(3);  // a file cut short keeps what it has
+  EXPECT_EQ(ReadWave(bytes)->samples, QByteArray("ABCDE"));
+}
+
+TEST(Waves, WithoutASoundServerTheClipsPlayInSilenceAndHoldTheirLength) {
+  // An address where no server listens: nothing is heard, nothing waits for
+  // it, and the clips keep their lengths.
+  const QByteArray before = qgetenv("PULSE_SERVER");
+  qputenv("PULSE_SERVER", "unix:/nonexistent/tolvagame-test/native");
+  {
+    WavePlayer player;
+    player.UseDefaultOutput();
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(player.Play(kWaveReach), player.DurationMs(kWaveReach));
+      EXPECT_FALSE(player.Audible());
+    }
+    PulseOutput output(44100, 1);
+    EXPECT_FALSE(output.Play(QByteArray(882, '\0')));
+    output.Rest();
+  }
+  if (before.isEmpty()) {
+    qunsetenv("PULSE_SERVER");
+  } else {
+    qputenv("PULSE_SERVER", before);
+  }
 }
 
 }  // namespace

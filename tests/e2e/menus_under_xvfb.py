@@ -21,8 +21,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (Failure, Program, Session, check, failure_shot, log,  # noqa: E402
-                          program_shows_game, run_on_desktop, wait_for)
+from xvfb_session import (Failure, Program, Session, changed, check, failure_shot,  # noqa: E402
+                          log, program_shows_game, run_on_desktop, wait_for)
 
 
 class MenuRun:
@@ -209,16 +209,6 @@ class MenuRun:
             self.desktop.key("Escape")
             wait_for(lambda: not self.popups(), 3, f"Escape to close the pop-up of {key}")
             log(f"ok: {key} opens its pop-up")
-
-
-def changed(before, after, share=0.2):
-    """True when more than `share` of the bytes differ."""
-    if not before or len(before) != len(after):
-        return bool(after)
-    step = 97  # a sample is plenty to tell a map from a table
-    samples = range(0, len(before), step)
-    differing = sum(1 for i in samples if before[i] != after[i])
-    return differing > share * len(samples)
 
 
 def run(args, desktop, env, profile):

@@ -24,23 +24,10 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import (Failure, Program, Session, check, failure_shot, log,  # noqa: E402
-                          run_on_desktop, wait_for)
-
-# Canvas points at the default angle of 23 degrees. Seat 0's plate does not
-# move with the size of its hand; the peek buttons stand right of the game
-# number, 29 pixels apart, seats 3, 2, 1, 0 from the left.
-SEAT0_PLATE = (1115, 214)
-PEEK_BUTTON = {3: (259, 36), 2: (288, 36), 1: (317, 36), 0: (346, 36)}
-SEAT_NAMES = ["セレウコス", "プトレマイオス", "アンティゴノス", "リュシマコス"]
-
-
-def read_report(path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            return dict(line.split("=", 1) for line in f.read().splitlines() if "=" in line)
-    except OSError:
-        return {}
+from xvfb_session import (PEEK_BUTTON, SEAT0_PLATE, SEAT_NAMES, Failure, Program,  # noqa: E402
+                          Session, check, failure_shot, log, run_on_desktop, wait_for)
+from xvfb_session import process_alive as alive  # noqa: E402
+from xvfb_session import read_peek_report as read_report  # noqa: E402
 
 
 def peek_processes(program):
@@ -48,15 +35,6 @@ def peek_processes(program):
     pattern = "^" + re.escape(program) + " /W$"
     result = subprocess.run(["pgrep", "-f", pattern], capture_output=True, text=True)
     return [int(pid) for pid in result.stdout.split()]
-
-
-def alive(pid):
-    """Running, not merely a zombie nobody has reaped."""
-    try:
-        with open(f"/proc/{pid}/stat") as f:
-            return f.read().rsplit(")", 1)[1].split()[0] not in ("Z", "X")
-    except OSError:
-        return False
 
 
 class PeekRun:

@@ -23,6 +23,12 @@ import time
 SKIP = 77
 MAIN_TITLE = "トルヴァゲーム"
 BOX_TITLE = "TolvaGame"
+# Canvas points at the default angle of 23 degrees. Seat 0's plate does not
+# move with the size of its hand; the peek buttons stand right of the game
+# number, 29 pixels apart, seats 3, 2, 1, 0 from the left.
+SEAT0_PLATE = (1115, 214)
+PEEK_BUTTON = {3: (259, 36), 2: (288, 36), 1: (317, 36), 0: (346, 36)}
+SEAT_NAMES = ["セレウコス", "プトレマイオス", "アンティゴノス", "リュシマコス"]
 DISCARD_DUE = "もう札を取っています"  # a draw refused: a card is in, a discard comes next
 
 
@@ -110,6 +116,11 @@ class Desktop:
             "popup": "Override Redirect State: yes" in text,
             "viewable": "Map State: IsViewable" in text,
         }
+
+    def main_geometry(self, info):
+        """The main window's client area: here the window is the client area
+        (Xvfb runs no window manager to frame it)."""
+        return info
 
     def message_boxes(self):
         boxes = []
@@ -249,8 +260,9 @@ def wait_for(condition, seconds, what, program=None, step=0.1):
 
 
 def logged_messages(path):
-    """The message boxes the program has shown, from its message log
-    (TOLVA_MESSAGE_LOG, app/MessageLog.h): whole lines only."""
+    """What the program has logged a JSON line at a time (app/MessageLog.h):
+    the message boxes it has shown (TOLVA_MESSAGE_LOG), the sound cues it has
+    played (TOLVA_CUE_LOG). Whole lines only."""
     try:
         with open(path, encoding="utf-8") as f:
             return [json.loads(line) for line in f if line.endswith("\n")]
@@ -279,7 +291,7 @@ class Session:
             for window in self.desktop.visible_windows(MAIN_TITLE):
                 info = self.desktop.info(window)
                 if info["viewable"] and not info["popup"] and info["w"] >= 600:
-                    return window, info
+                    return window, self.desktop.main_geometry(info)
             return None
         self.main, self.geometry = wait_for(found, 30, "the main window", self.program)
         log(f"main window {self.geometry['w']} x {self.geometry['h']}")
@@ -422,6 +434,34 @@ class Session:
             if self.program.wait_exit(4):
                 break
         check(self.program.process.returncode == 0, what)
+
+
+def read_peek_report(path):
+    """The peek window's report (TOLVA_PEEK_REPORT) as a dict."""
+    try:
+        with open(path, encoding="utf-8") as f:
+            return dict(line.split("=", 1) for line in f.read().splitlines() if "=" in line)
+    except OSError:
+        return {}
+
+
+def process_alive(pid):
+    """Running, not merely a zombie nobody has reaped."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] not in ("Z", "X")
+    except OSError:
+        return False
+
+
+def changed(before, after, share=0.2):
+    """True when more than `share` of a sample of the bytes differ."""
+    if not before or len(before) != len(after):
+        return bool(after)
+    step = 97 if len(before) > 9700 else 7  # a sample is plenty to tell a map from a table
+    samples = range(0, len(before), step)
+    differing = sum(1 for i in samples if before[i] != after[i])
+    return differing > share * len(samples)
 
 
 class Reader(Session):

@@ -68,7 +68,9 @@ def desktop_entry(path):
     return parser["Desktop Entry"]
 
 
-def check_layout(prefix):
+def check_layout(prefix, launcher_dir="bin"):
+    """The installed files under prefix; returns the menu entry's command and
+    the program's real path."""
     program_dir = os.path.join(prefix, PROGRAM_DIR)
     program = os.path.join(program_dir, "TolvaGame")
     check(os.access(program, os.X_OK), f"the program is at {PROGRAM_DIR}/TolvaGame")
@@ -84,8 +86,8 @@ def check_layout(prefix):
         path = os.path.join(program_dir, "help", page)
         check(os.path.isfile(path) and os.path.getsize(path) > 1000, f"help/{page} lies beside it")
 
-    launcher = os.path.join(prefix, "bin", "tolvagame")
-    check(os.access(launcher, os.X_OK), "the launcher is bin/tolvagame")
+    launcher = os.path.join(prefix, launcher_dir, "tolvagame")
+    check(os.access(launcher, os.X_OK), f"the launcher is {launcher_dir}/tolvagame")
 
     for size in ICON_SIZES:
         icon = os.path.join(prefix, "share/icons/hicolor", f"{size}x{size}", "apps",
@@ -124,7 +126,10 @@ def distinct_colours(data):
     return len({data[i:i + 3] for i in range(0, len(data) - 2, 3)})
 
 
-def start_installed(exec_line, program, prefix, out):
+def start_installed(exec_line, program, launcher_dir, out):
+    """Runs the menu entry's command, with launcher_dir first on the PATH, and
+    checks that the installed program shows the course selection, takes the
+    beginner course and ends normally from its start menu."""
     display = Xvfb(1280, 1024)
     with tempfile.TemporaryDirectory(prefix="tolva-install-run-") as scratch:
         config_home, temp, runtime, data_home = (os.path.join(scratch, name)
@@ -137,12 +142,13 @@ def start_installed(exec_line, program, prefix, out):
             env = dict(os.environ, DISPLAY=display.display, XDG_CONFIG_HOME=config_home,
                        TMPDIR=temp, XDG_RUNTIME_DIR=runtime, XDG_DATA_HOME=data_home,
                        QT_QPA_PLATFORM="xcb",
-                       PATH=os.path.join(prefix, "bin") + os.pathsep + os.environ.get("PATH", ""))
+                       PATH=launcher_dir + os.pathsep + os.environ.get("PATH", ""))
             env.pop("WAYLAND_DISPLAY", None)
             desktop = Desktop(display.display)
             profile = Profile(config_home)
             # As a desktop starts it: the Exec line's command, found on the PATH.
             process = Program(exec_line[0], env, os.path.join(out, "installed-output.txt"))
+            log(f"starting the menu entry's command: {' '.join(exec_line)}")
             process.start()
             session = Session(desktop, process, profile)
             session.find_main_window()
@@ -205,7 +211,7 @@ def main():
         try:
             install(args.cmake, args.build, prefix)
             exec_line, program = check_layout(prefix)
-            start_installed(exec_line, program, prefix, args.out)
+            start_installed(exec_line, program, os.path.join(prefix, "bin"), args.out)
         except Failure as failure:
             print(f"FAILED: {failure}")
             return 1

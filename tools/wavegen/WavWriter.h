@@ -1,5 +1,5 @@
-// Writes 16-bit PCM mono clips as RIFF/WAVE files, the format QSoundEffect
-// plays everywhere.
+// Writes 16-bit PCM mono clips as RIFF/WAVE files, the format the game's
+// sound stream plays (app/WavePlayer.h) and every sound server takes.
 #pragma once
 
 #include <cstdint>
