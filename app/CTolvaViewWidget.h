@@ -60,7 +60,6 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   bool PicturesLoaded() const { return loaded_; }
   // Forgets the hover text (the option is switched off, the focus is lost).
   void ClearHoverText();
-  const QString& CurrentHoverText() const { return hoverTip_.Text(); }
   const HitRects& Hits() const { return renderer_.Hits(); }
   MapViewport& Map() { return *map_; }
   Surfaces& DrawingSurfaces() { return surfaces_; }

@@ -53,8 +53,6 @@ class GameTimers : public QObject {
     Hold hold_;
   };
 
-  bool Holding() const { return everything_ > 0 || steps_ > 0; }
-
  private:
   static bool ValidId(int id) { return id > 0 && id < kIdLimit; }
   static bool IsAnimation(int id);

@@ -25,9 +25,6 @@ QImage Keyed(const QImage& picture, QRgb key);
 // stretch); unchanged when it already has that size.
 QImage Halftone(const QImage& picture, int w, int h);
 
-// Inverts the colours inside r (clipped to the image); alpha is kept.
-void InvertRect(QImage& image, const Rect& r);
-
 // A painter on a surface, set up for halftone stretching.
 void BeginSmooth(QPainter& painter);
 
