@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/MenuBuilder.h"
 #include "table/CTolvaView.h"
+#include "table/Canvas.h"
 #include "table/Host.h"
 #include "table/SettingsSchema.h"
 
@@ -156,7 +157,8 @@ void CommandMenus::RunCommand(int id) {
 
 QPointF ScaleForClient(QSize client, int width) {
   if (client.width() <= 0 || client.height() <= 0) client = QSize(width, width / 4 * 3);
-  return {client.width() / 1200.0, client.height() / 900.0};
+  return {client.width() / static_cast<double>(kCanvasWidth),
+          client.height() / static_cast<double>(kCanvasHeight)};
 }
 
 }  // namespace tolva

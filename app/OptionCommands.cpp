@@ -9,17 +9,17 @@
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
 #include "table/Host.h"
+#include "table/OpenMode.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
 
 namespace {
-constexpr int kLastOpenGame = 3;  // open mode shows the hands in games 1 to 3 of a city
 }  // namespace
 
 void CommandMenus::ToggleOpenMode() {
   // Greyed from the fourth game of a city, where it would change nothing.
-  if (view_.t.GameNo > kLastOpenGame) return;
+  if (!OpenModeApplies(view_.t.GameNo)) return;
   view_.t.OpenMode = ToggledFromZero(view_.t.OpenMode);
   Settings(host_.Store()).SetOpenMode(view_.t.OpenMode);
   if (view_.TableActive) host_.RedrawScene(false);

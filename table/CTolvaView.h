@@ -41,11 +41,13 @@
 #include "res/StringTable.h"
 #include "rules/CThink.h"
 #include "rules/TableState.h"
+#include "table/Canvas.h"
 #include "table/Chronicle.h"
 #include "table/Host.h"
 #include "table/HumanInput.h"
 #include "table/MapMarks.h"
 #include "table/MapTracing.h"
+#include "table/TimerIds.h"
 
 namespace tolva {
 
@@ -58,22 +60,6 @@ struct TablePoint {
   friend bool operator==(const TablePoint&, const TablePoint&) = default;
 };
 
-// The ids of the game's window timers.
-enum TimerId : int {
-  kTimerOpeningSeat = 1,
-  kTimerComputerTurn = 2,
-  kTimerRiverFlight = 3,
-  kTimerStockFlight = 4,
-  kTimerDiscardFlight = 5,
-  kTimerReachCoin = 6,
-  kTimerNextCity = 12,
-  kTimerRoute = 13,
-  kTimerTurnPause = 21,
-  kTimerPeek = 98,
-  kTimerStartUp = 99,
-};
-inline constexpr int kTimerIds = 100;  // ids are below this
-
 inline constexpr int kFlightPoints = 7;
 using FlightPath = std::array<TablePoint, kFlightPoints>;
 
@@ -81,8 +67,8 @@ using FlightPath = std::array<TablePoint, kFlightPoints>;
 inline constexpr TablePoint kStockPoint{345, 398};
 inline constexpr TablePoint kRiverPoint{345 + 169, 398};
 inline constexpr std::array<TablePoint, kSeats> kSeatPlaces{
-    TablePoint{1010, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
-    TablePoint{505, 1010}};
+    TablePoint{kTableSize, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
+    TablePoint{kTableSize / 2, kTableSize}};
 inline constexpr std::array<TablePoint, kSeats> kReachCoinPlaces{
     TablePoint{631, 333}, TablePoint{570, 288}, TablePoint{401, 288}, TablePoint{340, 333},
     TablePoint{485, 702}};
@@ -144,7 +130,7 @@ class CTolvaView : private RulesHost {
   // The map's scroll position and the size of the area it is shown in, kept in
   // step by the window (table/MapView.cpp says who writes which).
   TablePoint MapScroll{};
-  TablePoint MapClient{1200, 900};
+  TablePoint MapClient{kCanvasWidth, kCanvasHeight};
   TablePoint CityPoint{kStartCityPoint.x, kStartCityPoint.y};  // where the king stands on the map
   // The route, city-edge and city colours read from the map picture, with the
   // fixed conquered and travelled colours.
