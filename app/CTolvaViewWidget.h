@@ -32,6 +32,7 @@ namespace tolva {
 struct AppState;
 class CommandMenus;
 class CTolvaView;
+struct FlowDisplay;
 class PeekButtonRow;
 class QtHost;
 
@@ -128,6 +129,12 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
 
  private:
   enum class Effect { None, Picture, Dissolving };
+
+  // The game as the window reads it: the table record, and a copy of the
+  // flow's display state. The window changes the game only through the
+  // view's operations (the pointer, the keys, the peek commands).
+  const TableState& Table() const;
+  FlowDisplay Flow() const;
 
   void Paint(QPainter& painter);
   // These paint in device pixels (`dpr` of them a window pixel).

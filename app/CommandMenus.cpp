@@ -36,18 +36,20 @@ CommandMenus::CommandMenus(CTolvaView& view, Host& host, CommandShell& shell)
 
 MenuState CommandMenus::CurrentState() const {
   const Settings settings(host_.Store());
+  const TableState& t = view_.Table();
+  const FlowDisplay flow = view_.Display();
   MenuState s;
-  s.tableActive = view_.TableActive != 0;
-  s.startUpDone = view_.Initialising == 0;
-  s.gameNo = view_.t.GameNo;
-  s.mapShown = view_.MapShown != 0;
-  s.openMode = view_.t.OpenMode;
-  s.koukaon = view_.t.Koukaon;
-  s.ruleRem = view_.t.RuleRem;
-  s.dspRem = view_.t.DspRem;
-  s.manSpeed = view_.t.ManSpeed;
-  s.cardSpeed = view_.t.CardSpeed;
-  s.ponSpeed = view_.t.PonSpeed;
+  s.tableActive = flow.TableActive != 0;
+  s.startUpDone = flow.Initialising == 0;
+  s.gameNo = t.GameNo;
+  s.mapShown = flow.MapShown != 0;
+  s.openMode = t.OpenMode;
+  s.koukaon = t.Koukaon;
+  s.ruleRem = t.RuleRem;
+  s.dspRem = t.DspRem;
+  s.manSpeed = t.ManSpeed;
+  s.cardSpeed = t.CardSpeed;
+  s.ponSpeed = t.PonSpeed;
   s.autoStart = settings.AutoStart();
   s.tolvaRitu = settings.TolvaRitu();
   s.joker = settings.Joker();

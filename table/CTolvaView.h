@@ -30,6 +30,8 @@
 //                     and the peek window's own polling (timer 98)
 //   ChronicleNotes.cpp what a campaign leaves for its chronicle: its start and
 //                     end, each finished game, each conquered city
+//   Options.cpp       the menu's options, set in the record and the store together
+//   FlowDisplay.cpp   the read-only copy of the flow the drawing is made from
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
@@ -79,6 +81,37 @@ FlightPath MakeFlight(TablePoint from, TablePoint to);
 
 // What the human's card drag is carrying.
 enum class DragKind { None, HandCards, StockCard, RiverCard };
+
+// What the drawing and the window read of the flow beside the table record
+// (the fields of the same names in CTolvaView), copied out so that nothing
+// that draws can change the game.
+struct FlowDisplay {
+  int TableActive = 0;
+  int MapShown = 0;
+  int Initialising = 1;
+  int RevealHands = 0;
+  int ChoiceShown = 0;
+  int ChoiceTick = 0;
+  int ChoiceBlink = 0;
+  int RiverStep = -1;
+  int StockStep = -1;
+  int DiscardStep = -1;
+  int ReachStep = -1;
+  int ReachAnimSeat = -1;
+  std::array<FlightPath, kComputerSeats> StockFlight{};
+  std::array<FlightPath, kComputerSeats> RiverFlight{};
+  std::array<FlightPath, kComputerSeats> DiscardFlight{};
+  std::array<FlightPath, kSeats> ReachFlight{};
+  DragKind Dragging = DragKind::None;
+  int StockCardFaceDown = 0;
+  std::array<int, 2> PeekOnPress{};
+  double ViewAngle = 23;
+  int CunningMode = 0;
+  bool ComputerHandsFaceUp = false;  // CTolvaView::ComputerHandsFaceUp
+};
+
+// The options of the settings menu that the table record keeps a copy of.
+enum class TableOption { OpenMode, Koukaon, RuleRem, DspRem, ManSpeed, CardSpeed, PonSpeed };
 
 // The most recently set timer, whatever its id; id 0 when there is none.
 struct TimerRecord {
@@ -161,6 +194,10 @@ class CTolvaView : private RulesHost {
   void DrawnGame();
 
   // --- what the drawing and the menus ask -------------------------------------------------------
+  const TableState& Table() const { return t; }
+  FlowDisplay Display() const;
+  int HandPoints(int seat) const { return think.HandPoints(seat); }
+  std::string ProfileText(int seat) const { return think.ProfileText(seat); }
   // Computer hands are drawn face up at the end of a game and, in open mode,
   // during the first three games of a city.
   bool ComputerHandsFaceUp() const;
@@ -185,6 +222,15 @@ class CTolvaView : private RulesHost {
   void DeclareSeventy();  // the declaration menu
   void AngleUp();         // F4 and icon 3
   void AngleDown();       // F5 and icon 4
+  // A left press during a dissolve ends it; the window asks at each frame.
+  void SkipRunningEffect() { SkipEffect = 1; }
+  void ClearEffectSkip() { SkipEffect = 0; }
+  bool EffectSkipped() const { return SkipEffect != 0; }
+
+  // --- the options ---------------------------------------------------------------------------
+  // Sets the option in the table record and writes it to the store together,
+  // so that the game and the settings file never disagree.
+  void SetOption(TableOption option, int value);
 
   // --- the campaign ---------------------------------------------------------------------------
   void LoadPurses();
@@ -214,7 +260,7 @@ class CTolvaView : private RulesHost {
   // Main instance. The drawing of each computer seat publishes its hand in the
   // peek channel; a seat's peek command shows that seat in the peek window,
   // starting one when none runs and the seat holds cards.
-  void PublishHand(int seat);
+  void PublishHand(int seat) const;
   void StartPeek(int seat);
   // Peek instance, which keeps the hand it shows in seat 0's slots. When its
   // window is first shown it polls the channel at once and then every 500 ms
