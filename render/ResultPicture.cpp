@@ -66,11 +66,16 @@ int DissolveRun::Step(QPainter& window, const QImage& canvas, int count) {
   return drawn;
 }
 
+int DissolveRun::Take(int count, std::vector<QRect>& shown) {
+  int taken = 0;
+  for (; taken < count && !Finished(); ++taken) shown.push_back(Next().target);
+  return taken;
+}
+
 int DissolveRun::Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
                       std::vector<QRect>& shown) {
   const size_t first = shown.size();
-  int drawn = 0;
-  for (; drawn < count && !Finished(); ++drawn) shown.push_back(Next().target);
+  const int drawn = Take(count, shown);
   if (deviceCanvas.isNull() || deviceCanvas.format() != window.format() || window.depth() != 32)
     return drawn;
   for (size_t i = first; i < shown.size(); ++i) {
