@@ -87,7 +87,7 @@ void PaintList(QPainter& painter, const DrawList& list, ScaledPictures& pictures
       case DrawOp::Text: Text(painter, c, scale); break;
       case DrawOp::Invert: Invert(painter, scale.Map(c.rect)); break;
       case DrawOp::Table:
-        if (!table.isNull()) ProjectTable(painter, table, ComputeProjection(c.angle), scale);
+        if (!table.isNull()) ProjectTable(painter, table, ComputeProjection(c.angle), scale, clip);
         break;
     }
   }

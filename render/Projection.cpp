@@ -71,11 +71,15 @@ int PileTop(int n, double viewAngle) {
 }
 
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
-                  const DeviceScale& scale) {
+                  const DeviceScale& scale, const QRect& clip) {
   BeginSmooth(canvas);
   for (const ProjectionBand& band : projection.bands) {
+    // A band's stretch writes inside its own rectangle only; setting one up
+    // costs more than painting a small change, so those that miss it are left.
+    const QRect target = scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows));
+    if (!clip.isEmpty() && !target.intersects(clip)) continue;
     const int top = scale.Y(band.sourceY);
-    canvas.drawImage(scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows)), table,
+    canvas.drawImage(target, table,
                      QRect(0, top, table.width(), scale.Y(band.sourceY + kBandRows) - top));
   }
 }
