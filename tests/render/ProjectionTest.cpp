@@ -152,5 +152,37 @@ TEST(Projection, AClippedProjectionStretchesOnlyTheBandsInTheClipAndShowsTheSame
   }
 }
 
+// Each band is stretched only over the rows that the nearer bands leave in
+// sight; what the table looks like is what stretching every band whole, the
+// far ones first, gives, pixel for pixel, at every angle and scale.
+TEST(Projection, StretchingOnlyTheRowsInSightShowsWhatWholeBandsShow) {
+  for (const DeviceScale scale : {DeviceScale{1, 1}, DeviceScale{1.5, 1.5}, DeviceScale{2, 2}}) {
+    QImage table(scale.Size(kTableSize, kTableSize), QImage::Format_RGB32);
+    for (int y = 0; y < table.height(); ++y)
+      for (int x = 0; x < table.width(); ++x) table.setPixel(x, y, qRgb(x % 253, (y * 3) % 247, (x + y) % 229));
+    for (const double angle : {9.0, 23.0, 31.0}) {
+      const Projection p = ComputeProjection(angle);
+      QImage shown(scale.Size(kCanvasWidth, kCanvasHeight), QImage::Format_RGB32);
+      shown.fill(Qt::black);
+      QImage whole = shown;
+      {
+        QPainter painter(&shown);
+        ProjectTable(painter, table, p, scale);
+        EXPECT_FALSE(painter.hasClipping()) << "the painter's clip is left as it was";
+      }
+      {
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        for (const ProjectionBand& band : p.bands) {
+          const int top = scale.Y(band.sourceY);
+          painter.drawImage(scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows)), table,
+                            QRect(0, top, table.width(), scale.Y(band.sourceY + kBandRows) - top));
+        }
+      }
+      EXPECT_TRUE(shown == whole) << "angle " << angle << ", scale " << scale.x;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tolva
