@@ -254,9 +254,7 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
     // dissolve frame copies just its new squares: the rest of the tiles it
     // repaints shows the picture already.
     if (!frameSquares_.empty()) {
-      const QImage& canvas = renderer_.Canvas();
-      for (const QRect& square : frameSquares_)
-        if (!square.isEmpty()) painter.drawImage(square.topLeft(), canvas, square);
+      CopyRects(painter, renderer_.Canvas(), frameSquares_);
     } else {
       CatchUpDissolve();
       painter.drawImage(0, 0, effectPicture_);
