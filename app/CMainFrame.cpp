@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstddef>
 
@@ -227,6 +228,10 @@ void CMainFrame::paintEvent(QPaintEvent* event) {
 }
 
 QMargins CMainFrame::Decorations() const {
+  // The platform window knows its frame as soon as it has one; the widget's
+  // copy waits for the next move, which a Wayland compositor may never send.
+  if (const QWindow* handle = windowHandle(); handle != nullptr && handle->isVisible())
+    return handle->frameMargins();
   const QRect outer = frameGeometry();
   const QRect inner = geometry();
   return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
