@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstddef>
 
@@ -228,8 +229,17 @@ void CMainFrame::paintEvent(QPaintEvent* event) {
 QMargins CMainFrame::Decorations() const {
   const QRect outer = frameGeometry();
   const QRect inner = geometry();
-  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-          outer.bottom() - inner.bottom()};
+  const QMargins widgets{inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom()};
+  // The platform window knows its frame as soon as it has one; the widget's
+  // copy waits for the next move, which a Wayland compositor may never send.
+  // Back from full screen it is the other way round on some platforms (the
+  // offscreen one keeps the full screen's none): each side is the larger.
+  const QWindow* handle = windowHandle();
+  if (handle == nullptr || !handle->isVisible()) return widgets;
+  const QMargins platform = handle->frameMargins();
+  return {std::max(platform.left(), widgets.left()), std::max(platform.top(), widgets.top()),
+          std::max(platform.right(), widgets.right()), std::max(platform.bottom(), widgets.bottom())};
 }
 
 void CMainFrame::FitToGamen() {

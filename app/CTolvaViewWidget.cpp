@@ -258,8 +258,9 @@ void CTolvaViewWidget::Paint(QPainter& painter) {
     // dissolve frame copies just its new squares: the rest of the tiles it
     // repaints shows the picture already.
     if (!frameSquares_.empty()) {
-      for (const QRect& square : frameSquares_) painter.drawImage(square.topLeft(), effectPicture_, square);
+      CopyRects(painter, renderer_.Canvas(), frameSquares_);
     } else {
+      CatchUpDissolve();
       painter.drawImage(0, 0, effectPicture_);
     }
   } else if (app_.PeekInstance) {
@@ -444,28 +445,52 @@ void CTolvaViewWidget::BeginDissolve() {
     effectPicture_.setDevicePixelRatio(1);  // kept and shown in device pixels
   }
   effect_ = Effect::Dissolving;
+  dissolveShown_.reset();
+  dissolveApplied_.reset();
   UpdatePeekButtons();
 }
 
 void CTolvaViewWidget::DissolveFrame(DissolveRun& run, int squares) {
   if (squares <= 0) return;
+  // A run the window has not followed from its start (or another one) first
+  // leaves what it showed in the effect's picture.
+  if (!dissolveShown_ || !(*dissolveShown_ == run)) {
+    CatchUpDissolve();
+    dissolveShown_ = run;
+    dissolveApplied_ = run;
+  }
   std::vector<QRect> shown;
   shown.reserve(static_cast<size_t>(squares));
+  run.Take(squares, shown);
+  dissolveShown_ = run;
+  // Only the new squares are painted, straight from the canvas onto the
+  // window: the window repaints the tiles they touch and copies no more than
+  // the squares into them. On a large screen every row of a square is a
+  // cache miss, so each pixel is copied once a frame; the effect's picture
+  // takes the squares only when the window is painted whole.
   const qreal dpr = devicePixelRatioF();
-  run.Step(effectPicture_, renderer_.Canvas(), dpr, squares, shown);
-  // Only the new squares are shown: the window repaints the tiles they
-  // touch, and copies no more than the squares into them.
+  const QRect copied = effectPicture_.rect().intersected(renderer_.Canvas().rect());
   frameSquares_.clear();
-  for (const QRect& square : shown)
-    frameSquares_.push_back(DevicePixelsOf(square, dpr).intersected(effectPicture_.rect()));
+  for (const QRect& square : shown) frameSquares_.push_back(DevicePixelsOf(square, dpr).intersected(copied));
   repaint(SquaresRegion(shown, size()));
   frameSquares_.clear();
+}
+
+void CTolvaViewWidget::CatchUpDissolve() {
+  if (!dissolveShown_ || !dissolveApplied_) return;
+  // The squares shown since the picture last took them are the same run's
+  // next ones: taken again from the run's sequence, not stored.
+  std::vector<QRect> shown;
+  dissolveApplied_->Step(effectPicture_, renderer_.Canvas(), devicePixelRatioF(),
+                         dissolveShown_->Done() - dissolveApplied_->Done(), shown);
 }
 
 void CTolvaViewWidget::EndDissolve() {
   // The window shows the table again, white outside the canvas.
   effect_ = Effect::None;
   effectPicture_ = QImage();
+  dissolveShown_.reset();
+  dissolveApplied_.reset();
   UpdatePeekButtons();
   repaint();
 }

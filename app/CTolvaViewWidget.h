@@ -14,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/HoverTip.h"
@@ -143,6 +144,8 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   void PaintDraggedCards(QPainter& painter, qreal dpr);
   void PaintPeekWindow(QPainter& painter, qreal dpr);
   void PaintMap(QPainter& painter);
+  // Copies the squares the window shows and the effect's picture lacks into it.
+  void CatchUpDissolve();
   // The scale of a canvas that fills int(1200 x ScaleX) by int(900 x ScaleY)
   // window pixels at `dpr` device pixels each.
   DeviceScale CanvasScale(qreal dpr) const;
@@ -188,6 +191,10 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   QRect overlayShown_;
   // The squares a dissolve frame shows, while it repaints (device pixels).
   std::vector<QRect> frameSquares_;
+  // The running dissolve as the window last showed it, and as the effect's
+  // picture last took its squares (the squares between are on the window only).
+  std::optional<DissolveRun> dissolveShown_;
+  std::optional<DissolveRun> dissolveApplied_;
   Background background_;  // as last composed
 
   // Effects on the window.

@@ -90,19 +90,19 @@ void PulseOutput::OnContextState(pa_context* context, void* self) {
     if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) output.ready_ = false;
     return;
   }
-  pa_sample_spec spec{};
-  spec.format = PA_SAMPLE_S16LE;
-  spec.rate = static_cast<uint32_t>(output.sampleRate_);
-  spec.channels = static_cast<uint8_t>(output.channels_);
+  pa_sample_spec samples{};
+  samples.format = PA_SAMPLE_S16LE;
+  samples.rate = static_cast<uint32_t>(output.sampleRate_);
+  samples.channels = static_cast<uint8_t>(output.channels_);
   pa_proplist* properties = pa_proplist_new();
   pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-  output.stream_ = pa_stream_new_with_proplist(context, "sound cues", &spec, nullptr, properties);
+  output.stream_ = pa_stream_new_with_proplist(context, "sound cues", &samples, nullptr, properties);
   pa_proplist_free(properties);
   if (output.stream_ == nullptr) return;
   pa_stream_set_state_callback(output.stream_, &PulseOutput::OnStreamState, self);
   pa_buffer_attr buffer{};
   buffer.maxlength = static_cast<uint32_t>(-1);
-  buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kLatencyUs, &spec));
+  buffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(kLatencyUs, &samples));
   buffer.prebuf = 0;  // plays at once, and an empty queue is silence, not a stop
   buffer.minreq = static_cast<uint32_t>(-1);
   buffer.fragsize = static_cast<uint32_t>(-1);

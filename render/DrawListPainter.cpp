@@ -79,15 +79,22 @@ void PaintList(QPainter& painter, const DrawList& list, ScaledPictures& pictures
       }
       case DrawOp::Picture: {
         const ScaledPictures::Piece piece = pictures.Get(c.picture, c.rect);
-        if (piece.image != nullptr && !piece.image->isNull())
-          painter.drawImage(QPoint(scale.X(c.rect.left), scale.Y(c.rect.top)), *piece.image,
-                            piece.source);
+        if (piece.image == nullptr || piece.image->isNull()) break;
+        // The piece is made at its size on the device and copied pixel for
+        // pixel: with smoothing asked for, Qt would blend a picture with
+        // transparent parts through its slow general path (spread over
+        // threads for a card of more than 32,768 pixels) instead of its
+        // direct one.
+        if (painter.testRenderHint(QPainter::SmoothPixmapTransform))
+          painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QPoint(scale.X(c.rect.left), scale.Y(c.rect.top)), *piece.image,
+                          piece.source);
         break;
       }
       case DrawOp::Text: Text(painter, c, scale); break;
       case DrawOp::Invert: Invert(painter, scale.Map(c.rect)); break;
       case DrawOp::Table:
-        if (!table.isNull()) ProjectTable(painter, table, ComputeProjection(c.angle), scale);
+        if (!table.isNull()) ProjectTable(painter, table, ComputeProjection(c.angle), scale, clip);
         break;
     }
   }

@@ -1,6 +1,9 @@
 #include "render/Pixels.h"
 
+#include <QPaintEngine>
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace tolva {
 
@@ -30,6 +33,54 @@ QImage Halftone(const QImage& picture, int w, int h) {
   if (picture.isNull() || w <= 0 || h <= 0) return {};
   if (picture.width() == w && picture.height() == h) return picture;
   return picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+namespace {
+
+// The picture a raster painter writes to, and where painter point (0, 0) is
+// on it, when that point maps one to one onto its pixels.
+QImage* RasterTarget(QPainter& painter, QPoint& origin) {
+  QPaintEngine* engine = painter.paintEngine();
+  if (engine == nullptr || engine->type() != QPaintEngine::Raster) return nullptr;
+  QPaintDevice* device = engine->paintDevice();
+  if (device == nullptr || device->devType() != QInternal::Image) return nullptr;
+  // A shared picture would be copied on the first write, away from the painter.
+  if (!static_cast<QImage*>(device)->isDetached()) return nullptr;
+  // (A widget's painter scaled back by its device pixel ratio ends up one to
+  // one, up to rounding.)
+  const QTransform t = painter.deviceTransform();
+  constexpr double kExact = 1e-9;
+  if (std::abs(t.m11() - 1) > kExact || std::abs(t.m22() - 1) > kExact ||
+      std::abs(t.m12()) > kExact || std::abs(t.m21()) > kExact || t.type() == QTransform::TxProject)
+    return nullptr;
+  origin = QPoint(static_cast<int>(std::lround(t.dx())), static_cast<int>(std::lround(t.dy())));
+  return static_cast<QImage*>(device);
+}
+
+}  // namespace
+
+void CopyRects(QPainter& painter, const QImage& source, const std::vector<QRect>& rects) {
+  QPoint origin;
+  QImage* target = RasterTarget(painter, origin);
+  if (target == nullptr || source.isNull() || target->format() != source.format() ||
+      source.depth() != 32) {
+    for (const QRect& r : rects)
+      if (!r.isEmpty()) painter.drawImage(r.topLeft(), source, r);
+    return;
+  }
+  // The painter's clip is the caller's to keep to: these copies stay inside
+  // the rectangles it repaints.
+  const QRect within = source.rect().intersected(target->rect().translated(-origin));
+  const qsizetype stride = target->bytesPerLine();
+  uchar* const bits = target->bits();
+  for (const QRect& r : rects) {
+    const QRect part = r.intersected(within);
+    if (part.isEmpty()) continue;
+    const size_t bytes = static_cast<size_t>(part.width()) * 4;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+      std::memcpy(bits + (y + origin.y()) * stride + (part.left() + origin.x()) * 4,
+                  source.constScanLine(y) + part.left() * 4, bytes);
+  }
 }
 
 void BeginSmooth(QPainter& painter) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include "render/Geometry.h"
 
@@ -24,6 +25,14 @@ QImage Keyed(const QImage& picture, QRgb key);
 // The picture scaled to w x h with area averaging (the platform's halftone
 // stretch); unchanged when it already has that size.
 QImage Halftone(const QImage& picture, int w, int h);
+
+// Copies each of `rects` of `source` to the same place under the painter (in
+// painter coordinates), as drawing those parts of `source` there does.
+// Hundreds of small copies a frame (a dissolve's squares) are the case:
+// QPainter's setting up of each drawing costs more than the copy. Rows go
+// straight into the device's picture when the painter paints a 32-bit
+// picture of the source's format one to one; otherwise QPainter draws them.
+void CopyRects(QPainter& painter, const QImage& source, const std::vector<QRect>& rects);
 
 // A painter on a surface, set up for halftone stretching.
 void BeginSmooth(QPainter& painter);

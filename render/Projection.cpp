@@ -1,5 +1,7 @@
 #include "render/Projection.h"
 
+#include <QRegion>
+#include <algorithm>
 #include <cmath>
 
 #include "render/DrawList.h"
@@ -72,12 +74,39 @@ int PileTop(int n, double viewAngle) {
 }
 
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
-                  const DeviceScale& scale) {
+                  const DeviceScale& scale, const QRect& clip) {
   BeginSmooth(canvas);
-  for (const ProjectionBand& band : projection.bands) {
+  // Bands overlap: each nearer one covers the rows of the one before it from
+  // its own top down, across all of its width (nearer bands are no narrower).
+  // Each band is stretched only over the rows that stay in sight, which are
+  // less than half of them. Those rows are clipped across the band's whole
+  // width, so every pixel comes out as the whole stretch makes it.
+  const bool clipped = canvas.hasClipping();
+  const QRegion outer = clipped ? canvas.clipRegion() : QRegion();
+  const auto& bands = projection.bands;
+  for (size_t i = 0; i < bands.size(); ++i) {
+    const ProjectionBand& band = bands[i];
+    const QRect target = scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows));
+    QRect shown = target;
+    if (i + 1 < bands.size()) shown.setBottom(std::min(target.bottom(), scale.Y(bands[i + 1].y) - 1));
+    // Setting a stretch up costs more than painting a small change, so bands
+    // that miss the change are left.
+    if (shown.isEmpty() || (!clip.isEmpty() && !shown.intersects(clip))) continue;
+    if (!clipped) {
+      canvas.setClipRect(shown);
+    } else if (outer.rectCount() == 1) {
+      canvas.setClipRect(outer.boundingRect().intersected(shown));
+    } else {
+      canvas.setClipRegion(outer.intersected(shown));
+    }
     const int top = scale.Y(band.sourceY);
-    canvas.drawImage(scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows)), table,
+    canvas.drawImage(target, table,
                      QRect(0, top, table.width(), scale.Y(band.sourceY + kBandRows) - top));
+  }
+  if (clipped) {
+    canvas.setClipRegion(outer);
+  } else {
+    canvas.setClipping(false);
   }
 }
 

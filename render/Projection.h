@@ -49,9 +49,10 @@ int PileTop(int n, double viewAngle);
 
 // Stretches the bands of `table` onto the canvas (halftone). At a device
 // scale other than 1 the table and the canvas are both at that scale, and
-// every band's edges land where the scale puts them.
+// every band's edges land where the scale puts them. With a `clip` (device
+// pixels) only the bands that land in it are stretched.
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
-                  const DeviceScale& scale = {});
+                  const DeviceScale& scale = {}, const QRect& clip = QRect());
 
 // The canvas rectangle the bands cover.
 Rect ProjectedBounds(const Projection& projection);

@@ -66,11 +66,16 @@ int DissolveRun::Step(QPainter& window, const QImage& canvas, int count) {
   return drawn;
 }
 
+int DissolveRun::Take(int count, std::vector<QRect>& shown) {
+  int taken = 0;
+  for (; taken < count && !Finished(); ++taken) shown.push_back(Next().target);
+  return taken;
+}
+
 int DissolveRun::Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
                       std::vector<QRect>& shown) {
   const size_t first = shown.size();
-  int drawn = 0;
-  for (; drawn < count && !Finished(); ++drawn) shown.push_back(Next().target);
+  const int drawn = Take(count, shown);
   if (deviceCanvas.isNull() || deviceCanvas.format() != window.format() || window.depth() != 32)
     return drawn;
   for (size_t i = first; i < shown.size(); ++i) {
@@ -94,28 +99,32 @@ QRegion SquaresRegion(const std::vector<QRect>& squares, QSize client) {
   const int columns = (client.width() + side - 1) / side;
   const int rows = (client.height() + side - 1) / side;
   if (columns <= 0 || rows <= 0) return {};
-  std::vector<bool> touched(static_cast<size_t>(columns) * static_cast<size_t>(rows), false);
+  // A byte a tile (bytes, not bits: the rows are scanned every frame of a
+  // dissolve, and a large window has thousands of tiles).
+  std::vector<std::uint8_t> touched(static_cast<size_t>(columns) * static_cast<size_t>(rows), 0);
+  const QRect window(QPoint(0, 0), client);
   for (const QRect& square : squares) {
-    const QRect r = square.intersected(QRect(QPoint(0, 0), client));
+    const QRect r = square.intersected(window);
     if (r.isEmpty()) continue;
-    for (int row = r.top() / side; row <= r.bottom() / side; ++row)
-      for (int column = r.left() / side; column <= r.right() / side; ++column)
-        touched[static_cast<size_t>(row) * static_cast<size_t>(columns) + static_cast<size_t>(column)] = true;
+    for (int row = r.top() / side; row <= r.bottom() / side; ++row) {
+      std::uint8_t* line = touched.data() + static_cast<size_t>(row) * static_cast<size_t>(columns);
+      for (int column = r.left() / side; column <= r.right() / side; ++column) line[column] = 1;
+    }
   }
   // Rows of tiles are the region's bands: its rectangles come sorted by row,
   // then along the row, apart from each other, as a region keeps them.
   std::vector<QRect> runs;
+  runs.reserve(squares.size() * 2);
   for (int row = 0; row < rows; ++row) {
-    const size_t base = static_cast<size_t>(row) * static_cast<size_t>(columns);
+    const std::uint8_t* line = touched.data() + static_cast<size_t>(row) * static_cast<size_t>(columns);
     for (int column = 0; column < columns;) {
-      if (!touched[base + static_cast<size_t>(column)]) {
+      if (line[column] == 0) {
         ++column;
         continue;
       }
       const int start = column;
-      while (column < columns && touched[base + static_cast<size_t>(column)]) ++column;
-      runs.push_back(QRect(start * side, row * side, (column - start) * side, side)
-                         .intersected(QRect(QPoint(0, 0), client)));
+      while (column < columns && line[column] != 0) ++column;
+      runs.push_back(QRect(start * side, row * side, (column - start) * side, side).intersected(window));
     }
   }
   QRegion region;

@@ -47,6 +47,9 @@ class DissolveRun {
 
   // The next square (the run counts it as done).
   Square Next();
+  // Takes up to `count` further squares without copying anything: their
+  // window rectangles are added to `shown`; answers how many.
+  int Take(int count, std::vector<QRect>& shown);
   // Copies up to `count` further squares onto the window; answers how many.
   int Step(QPainter& window, const QImage& canvas, int count);
   // The same at the window's device pixels: `window` is its picture and
@@ -56,6 +59,9 @@ class DissolveRun {
   // `shown`.
   int Step(QImage& window, const QImage& deviceCanvas, qreal dpr, int count,
            std::vector<QRect>& shown);
+
+  // Two runs are equal when they stand at the same square of the same sequence.
+  friend bool operator==(const DissolveRun&, const DissolveRun&) = default;
 
  private:
   std::mt19937 random_;

@@ -131,6 +131,65 @@ TEST_F(ScaledWindowTest, OnAScreenOfTwiceThePixelsADissolveCopiesTheCanvasUnderI
   EXPECT_EQ(elsewhere, 0) << "nothing but the map and the canvas under the squares";
 }
 
+// A dissolve frame paints its squares on the window alone; whenever the
+// window is painted whole meanwhile (here: its picture taken), every square
+// shown so far is there, those of an earlier run over the same effect too.
+TEST_F(ScaledWindowTest, AWholePaintDuringADissolveShowsEverySquareShownSoFar) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  Size({1200, 900});
+  view.MapShown = 1;
+  QImage expected = window.WindowPicture();
+  window.BeginDissolve();
+  DissolveRun first(3, false, window.size(), app.ScaleX, app.ScaleY);
+  DissolveRun second(4, false, window.size(), app.ScaleX, app.ScaleY);
+  DissolveRun firstAgain = first, secondAgain = second;
+  window.DissolveFrame(first, 700);
+  window.DissolveFrame(first, 700);
+  window.DissolveFrame(second, 900);
+  const QImage shown = window.WindowPicture();
+  window.EndDissolve();
+  view.MapShown = 0;
+  std::vector<QRect> squares;
+  firstAgain.Step(expected, window.Canvas(), 1.0, 1400, squares);
+  secondAgain.Step(expected, window.Canvas(), 1.0, 900, squares);
+  ASSERT_EQ(squares.size(), 2300u);
+  ASSERT_EQ(shown.size(), expected.size());
+  EXPECT_TRUE(shown == expected) << "the map with the squares of both runs, and nothing else";
+}
+
+// The squares of a dissolve frame go onto the window where they belong when
+// the table's view is not at its window's corner (in full screen, in a frame).
+TEST_F(ScaledWindowTest, ADissolveFrameShowsItsSquaresWhereTheViewIsInItsWindow) {
+  QWidget holder;
+  holder.resize(1000, 700);
+  window.setParent(&holder);
+  window.move(37, 21);
+  holder.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+  Size({800, 600});
+  view.MapShown = 1;
+  window.repaint();
+  QImage expected = window.WindowPicture();
+  window.BeginDissolve();
+  DissolveRun run(11, false, window.size(), app.ScaleX, app.ScaleY);
+  DissolveRun again = run;
+  window.DissolveFrame(run, 900);
+  QCoreApplication::processEvents();
+  const QImage shown =
+      holder.screen()->grabWindow(holder.winId()).toImage().copy(QRect(window.pos(), window.size()));
+  window.EndDissolve();
+  view.MapShown = 0;
+  window.setParent(nullptr);
+  std::vector<QRect> squares;
+  again.Step(expected, window.Canvas(), 1.0, 900, squares);
+  ASSERT_EQ(shown.size(), expected.size());
+  int wrong = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) wrong += (shown.pixel(x, y) & 0xffffff) != (expected.pixel(x, y) & 0xffffff);
+  EXPECT_EQ(wrong, 0) << "the map, with the frame's squares of the canvas where they lie";
+}
+
 // The window repaints only what a step changed; what it shows after each step
 // is what a paint of the whole window shows (the projected table's stretch may
 // round a colour channel a few steps differently, no more).

@@ -2,6 +2,11 @@
 // numbers worked out by hand from the game's integer arithmetic.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <algorithm>
+#include <cstdlib>
+#include <QPainter>
+
 #include "render/Projection.h"
 
 namespace tolva {
@@ -113,6 +118,70 @@ TEST(Projection, AnglesThatWouldBreakTheArithmeticAreKeptDrawable) {
   const Projection p = ComputeProjection(500);
   EXPECT_GT(p.A, 0);
   EXPECT_GT(p.Last().w, 0);
+}
+
+// A change on the table repaints a small part of the canvas: stretching only
+// the bands that land in it leaves there exactly what stretching every band
+// under the same clip leaves (and, but for the stretch's rounding, what the
+// whole projection shows), at scale 1 and at a fractional scale.
+TEST(Projection, AClippedProjectionStretchesOnlyTheBandsInTheClipAndShowsTheSame) {
+  for (const DeviceScale scale : {DeviceScale{1, 1}, DeviceScale{1.5, 1.5}}) {
+    QImage table(scale.Size(kTableSize, kTableSize), QImage::Format_RGB32);
+    for (int y = 0; y < table.height(); ++y)
+      for (int x = 0; x < table.width(); ++x) table.setPixel(x, y, qRgb(x % 251, y % 241, (x * y) % 239));
+    const Projection p = ComputeProjection(23);
+    const QRect clip = scale.Map(Rect{450, 380, 600, 470});
+    const auto project = [&](bool clipped, bool skipping) {
+      QImage canvas(scale.Size(kCanvasWidth, kCanvasHeight), QImage::Format_RGB32);
+      canvas.fill(Qt::black);
+      QPainter painter(&canvas);
+      if (clipped) painter.setClipRect(clip);
+      ProjectTable(painter, table, p, scale, skipping ? clip : QRect());
+      return canvas;
+    };
+    const QImage whole = project(false, false), all = project(true, false), some = project(true, true);
+    EXPECT_EQ(some, all) << "scale " << scale.x;
+    int worst = 0;
+    for (int y = clip.top(); y <= clip.bottom(); ++y)
+      for (int x = clip.left(); x <= clip.right(); ++x) {
+        const QRgb a = whole.pixel(x, y), b = some.pixel(x, y);
+        worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+      }
+    EXPECT_LE(worst, 8) << "scale " << scale.x;
+  }
+}
+
+// Each band is stretched only over the rows that the nearer bands leave in
+// sight; what the table looks like is what stretching every band whole, the
+// far ones first, gives, pixel for pixel, at every angle and scale.
+TEST(Projection, StretchingOnlyTheRowsInSightShowsWhatWholeBandsShow) {
+  for (const DeviceScale scale : {DeviceScale{1, 1}, DeviceScale{1.5, 1.5}, DeviceScale{2, 2}}) {
+    QImage table(scale.Size(kTableSize, kTableSize), QImage::Format_RGB32);
+    for (int y = 0; y < table.height(); ++y)
+      for (int x = 0; x < table.width(); ++x) table.setPixel(x, y, qRgb(x % 253, (y * 3) % 247, (x + y) % 229));
+    for (const double angle : {9.0, 23.0, 31.0}) {
+      const Projection p = ComputeProjection(angle);
+      QImage shown(scale.Size(kCanvasWidth, kCanvasHeight), QImage::Format_RGB32);
+      shown.fill(Qt::black);
+      QImage whole = shown;
+      {
+        QPainter painter(&shown);
+        ProjectTable(painter, table, p, scale);
+        EXPECT_FALSE(painter.hasClipping()) << "the painter's clip is left as it was";
+      }
+      {
+        QPainter painter(&whole);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        for (const ProjectionBand& band : p.bands) {
+          const int top = scale.Y(band.sourceY);
+          painter.drawImage(scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows)), table,
+                            QRect(0, top, table.width(), scale.Y(band.sourceY + kBandRows) - top));
+        }
+      }
+      EXPECT_TRUE(shown == whole) << "angle " << angle << ", scale " << scale.x;
+    }
+  }
 }
 
 }  // namespace
