@@ -27,6 +27,7 @@
 #include "dialogs/ChronicleWindow.h"
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
+#include "table/Canvas.h"
 #include "table/PeekChannel.h"
 #include "table/SettingsSchema.h"
 
@@ -34,8 +35,6 @@ namespace tolva {
 
 namespace {
 
-constexpr int kCanvasW = 1200;
-constexpr int kCanvasH = 900;
 constexpr QSize kPeekClient(kPeekStartWidth, kPeekStartHeight);
 constexpr int kCloseRetryMs = 50;
 // The window manager frames a new window a moment after it is shown; then the
@@ -77,7 +76,7 @@ CMainFrame::CMainFrame(AppState& app, SettingsStore& store, std::optional<int> d
                            ? kPeekClient
                            : ClientSizeFor(Settings(store_).GamenAtStartUp(desktopHeight));
   setFixedSize(client);
-  const float scale = static_cast<float>(std::max(client.width(), client.height())) / kCanvasW;
+  const float scale = static_cast<float>(std::max(client.width(), client.height())) / kCanvasWidth;
   app_.ScaleX = scale;
   app_.ScaleY = scale;
 
@@ -252,8 +251,8 @@ void CMainFrame::FitToGamen() {
 }
 
 void CMainFrame::Rescale(QSize table) {
-  app_.ScaleX = static_cast<float>(table.width()) / kCanvasW;
-  app_.ScaleY = static_cast<float>(table.height()) / kCanvasH;
+  app_.ScaleX = static_cast<float>(table.width()) / kCanvasWidth;
+  app_.ScaleY = static_cast<float>(table.height()) / kCanvasHeight;
   window_->ScaleChanged();
 }
 

@@ -76,8 +76,6 @@ class CMainFrame : public QMainWindow {
   // it is open already.
   void ShowChronicle();
   ChronicleWindow* Chronicle() const;
-  // Where the game's chronicle is kept ($XDG_DATA_HOME/TolvaGame/chronicle.sqlite).
-  const QString& ChroniclePath() const { return chroniclePath_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -102,7 +100,7 @@ class CMainFrame : public QMainWindow {
 
   AppState& app_;
   SettingsStore& store_;
-  QString chroniclePath_;
+  QString chroniclePath_;  // $XDG_DATA_HOME/TolvaGame/chronicle.sqlite
   // The writer goes last: the game hands it entries until it is gone.
   std::unique_ptr<ChronicleWriter> chronicle_;
   QPointer<ChronicleWindow> chronicleWindow_;

@@ -27,8 +27,6 @@ class CTolvaApp : public QApplication, public AppState {
   // runs, or a peek window has no settings to follow).
   bool InitInstance();
 
-  CMainFrame* MainFrame() const { return frame_.get(); }
-
  private:
   // The chronicle window alone (--chronicle FILE): no game is started.
   bool ShowChronicleAlone(const QString& file);

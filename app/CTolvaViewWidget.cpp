@@ -92,6 +92,9 @@ CTolvaViewWidget::CTolvaViewWidget(AppState& app, CTolvaView& view, QtHost& host
 // The view goes with its window; with the map up it keeps the map's origin.
 CTolvaViewWidget::~CTolvaViewWidget() { view_.OnDestroy(); }
 
+const TableState& CTolvaViewWidget::Table() const { return view_.Table(); }
+FlowDisplay CTolvaViewWidget::Flow() const { return view_.Display(); }
+
 MessageSink CTolvaViewWidget::Messages() {
   return [this](std::string_view prefix, int stringId, MessageStyle style) {
     host_.ShowMessage(prefix, stringId, style);
@@ -156,8 +159,9 @@ void CTolvaViewWidget::RedrawScene(bool tableChanged) {
 }
 
 CTolvaViewWidget::Background CTolvaViewWidget::BackgroundColours() const {
-  if (view_.TableActive && app_.ModernSystem)
-    return {colours::kBackground, GradientBottom(view_.ViewAngle)};
+  const FlowDisplay flow = Flow();
+  if (flow.TableActive && app_.ModernSystem)
+    return {colours::kBackground, GradientBottom(flow.ViewAngle)};
   return {colours::kBackground, colours::kBackground};
 }
 
@@ -170,7 +174,7 @@ void CTolvaViewWidget::RepaintCanvas(const std::vector<Rect>& changes) {
   // An effect covers the canvas (the dissolve takes its squares from it as
   // they come); the map's own changes come with this repaint too.
   if (effect_ != Effect::None) return;
-  if (view_.MapShown) {
+  if (Flow().MapShown) {
     repaint();
     return;
   }
@@ -243,7 +247,7 @@ QImage CTolvaViewWidget::WindowPicture() {
 }
 
 void CTolvaViewWidget::Paint(QPainter& painter) {
-  const bool map = view_.MapShown && effect_ == Effect::None && !app_.PeekInstance;
+  const bool map = Flow().MapShown && effect_ == Effect::None && !app_.PeekInstance;
   if (map) PaintMap(painter);
   // Everything else is painted in device pixels.
   const qreal dpr = painter.device()->devicePixelRatioF();
@@ -295,7 +299,8 @@ void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
   if (device.width() > w)
     painter.fillRect(QRect(w, 0, device.width() - w, std::min(h, device.height())), Qt::white);
 
-  if (view_.TableActive && !view_.Initialising && view_.t.TurnSeat == kHumanSeat)
+  const FlowDisplay flow = Flow();
+  if (flow.TableActive && !flow.Initialising && Table().TurnSeat == kHumanSeat)
     PaintCursor(painter, dpr);
   PaintDraggedCards(painter, dpr);
   overlayShown_ = OverlayRect();
@@ -304,17 +309,17 @@ void CTolvaViewWidget::PaintTable(QPainter& painter, qreal dpr) {
 void CTolvaViewWidget::PaintMap(QPainter& painter) { map_->Paint(painter); }
 
 void CTolvaViewWidget::PaintPeekWindow(QPainter& painter, qreal dpr) {
-  const TableState& t = view_.t;
+  const TableState& t = Table();
   const int n = std::clamp(t.HandCount[0], 0, kHandSlots);
   // Nothing but white until the first hand has come.
   const bool shown = n > 0 || !view_.LastPeekText.empty();
   peekPictures_.SetScale({dpr, dpr});
   PaintPeek(painter, peekPictures_, std::span(t.Hand[0]).first(static_cast<size_t>(n)),
-            shown ? view_.think.HandPoints(0) : -1, size());
+            shown ? view_.HandPoints(0) : -1, size());
 }
 
 void CTolvaViewWidget::PaintCursor(QPainter& painter, qreal dpr) {
-  const TableState& t = view_.t;
+  const TableState& t = Table();
   const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
                                t.ReachPending != 0);
   const Rect place = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY);
@@ -327,12 +332,13 @@ void CTolvaViewWidget::PaintCursor(QPainter& painter, qreal dpr) {
 }
 
 void CTolvaViewWidget::PaintDraggedCards(QPainter& painter, qreal dpr) {
-  const TableState& t = view_.t;
-  if (view_.Dragging == DragKind::None || t.DraggedCount <= 0) return;
+  const TableState& t = Table();
+  const FlowDisplay flow = Flow();
+  if (flow.Dragging == DragKind::None || t.DraggedCount <= 0) return;
   const float sx = app_.ScaleX;
   const float sy = app_.ScaleY;
   const QPointF first = WindowToCanvas(dragPoint_, sx, sy) - grabOffset_;
-  const bool faceDown = view_.Dragging == DragKind::StockCard && view_.StockCardFaceDown;
+  const bool faceDown = flow.Dragging == DragKind::StockCard && flow.StockCardFaceDown;
   ScaledPictures& pictures = renderer_.Pictures();
   const Rect card = Rect::Sized(0, 0, kCardWidth, kCardHeight);
   const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
@@ -351,13 +357,14 @@ void CTolvaViewWidget::PaintDraggedCards(QPainter& painter, qreal dpr) {
 
 QRect CTolvaViewWidget::OverlayRect() const {
   QRect overlay;
-  const TableState& t = view_.t;
-  if (!view_.MapShown && view_.TableActive && !view_.Initialising && t.TurnSeat == kHumanSeat) {
+  const TableState& t = Table();
+  const FlowDisplay flow = Flow();
+  if (!flow.MapShown && flow.TableActive && !flow.Initialising && t.TurnSeat == kHumanSeat) {
     const int slot = ClampCursor(t.Cursor, t.HandCount[kHumanSeat], t.ReachFlag[kHumanSeat] != 0,
                                  t.ReachPending != 0);
     overlay = CursorSpriteRect(Hits(), slot, app_.ScaleX, app_.ScaleY).ToQRect();
   }
-  if (view_.Dragging != DragKind::None && t.DraggedCount > 0) {
+  if (flow.Dragging != DragKind::None && t.DraggedCount > 0) {
     const QPointF first = WindowToCanvas(dragPoint_, app_.ScaleX, app_.ScaleY) - grabOffset_;
     const int count = std::min(t.DraggedCount, static_cast<int>(t.Dragged.size()));
     const QRectF cards(first.x() * app_.ScaleX, first.y() * app_.ScaleY,
@@ -401,7 +408,7 @@ void CTolvaViewWidget::ShowResultPicture(ResultPicture picture) {
 void CTolvaViewWidget::Dissolve(bool fine) {
   const QtHost::BusyScope busy(host_);
   BeginDissolve();
-  view_.SkipEffect = 0;
+  view_.ClearEffectSkip();
 
   DissolveRun run(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()), fine, size(),
                   app_.ScaleX, app_.ScaleY);
@@ -415,7 +422,7 @@ void CTolvaViewWidget::Dissolve(bool fine) {
   // effect takes the same time on any machine; between frames the window's
   // events are served: the game's timers, repaints, and the click that ends it.
   QObject::connect(&frames, &QTimer::timeout, &loop, [&] {
-    if (view_.SkipEffect || run.Finished() || host_.Closing() || !isVisible()) {
+    if (view_.EffectSkipped() || run.Finished() || host_.Closing() || !isVisible()) {
       loop.quit();
       return;
     }
@@ -529,8 +536,8 @@ void CTolvaViewWidget::ShowCommandMenu(int menuIndex) {
 
 PointerContext CTolvaViewWidget::Context() const {
   PointerContext context;
-  context.handCount = view_.t.HandCount[kHumanSeat];
-  context.viewAngle = view_.ViewAngle;
+  context.handCount = Table().HandCount[kHumanSeat];
+  context.viewAngle = Flow().ViewAngle;
   context.seatHandsFaceUp = view_.ComputerHandsFaceUp();
   return context;
 }
@@ -545,7 +552,7 @@ bool CTolvaViewWidget::AcceptsInput() const {
 }
 
 void CTolvaViewWidget::NoteGrab(const PointerTarget& target, QPointF canvas) {
-  const TableState& t = view_.t;
+  const TableState& t = Table();
   const HitRects& hits = Hits();
   grabOffset_ = {};
   switch (target.kind) {
@@ -569,7 +576,7 @@ void CTolvaViewWidget::NoteGrab(const PointerTarget& target, QPointF canvas) {
 
 void CTolvaViewWidget::mousePressEvent(QMouseEvent* event) {
   // A left click ends a running dissolve at once.
-  if (event->button() == Qt::LeftButton) view_.SkipEffect = 1;
+  if (event->button() == Qt::LeftButton) view_.SkipRunningEffect();
   if (!AcceptsInput()) return;
   hoverTip_.Hide();  // a press hides the tip; it keeps its text
   const QPoint point = event->position().toPoint();
@@ -594,7 +601,7 @@ void CTolvaViewWidget::mouseMoveEvent(QMouseEvent* event) {
   if (!AcceptsInput()) return;
   const QPoint point = event->position().toPoint();
   const QPointF canvas = WindowToCanvas(point, app_.ScaleX, app_.ScaleY);
-  if (view_.Dragging != DragKind::None) {
+  if (Flow().Dragging != DragKind::None) {
     dragPoint_ = point;
     view_.DragMove(TargetAt(Hits(), Context(), canvas, Gesture::Move));
     UpdateOverlays();
@@ -641,7 +648,7 @@ void CTolvaViewWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTolvaViewWidget::UpdatePointerShape(const PointerTarget& target) {
-  if (ShowsHandPointer(target, view_.TableActive != 0)) {
+  if (ShowsHandPointer(target, Flow().TableActive != 0)) {
     setCursor(Qt::PointingHandCursor);
   } else {
     unsetCursor();
@@ -651,15 +658,15 @@ void CTolvaViewWidget::UpdatePointerShape(const PointerTarget& target) {
 // --- hover help ---------------------------------------------------------------------------------
 
 void CTolvaViewWidget::ShowHoverHelp(QPointF canvas, QPoint global) {
-  if (!view_.t.DspRem) return;
-  const tolva::HoverText choice = tolva::HoverHelp(Hits(), view_.TableActive != 0, view_.t.ReachFlag,
+  if (!Table().DspRem) return;
+  const tolva::HoverText choice = tolva::HoverHelp(Hits(), Flow().TableActive != 0, Table().ReachFlag,
                                             static_cast<int>(canvas.x()),
                                             static_cast<int>(canvas.y()));
   std::optional<QString> text;  // none: the part has no text, the tip keeps its own
   switch (choice.kind) {
     case tolva::HoverText::Kind::String: text = FromUtf8(StringText(choice.value)); break;
     case tolva::HoverText::Kind::Profile:
-      text = QString::fromStdString(view_.think.ProfileText(choice.value));
+      text = QString::fromStdString(view_.ProfileText(choice.value));
       // The plate tells how to peek at the seat's hand.
       if (PeekOffered()) *text += PlatePeekHint(choice.value);
       break;
@@ -678,7 +685,8 @@ void CTolvaViewWidget::focusOutEvent(QFocusEvent* event) {
 void CTolvaViewWidget::enterEvent(QEnterEvent* event) {
   // A pointer that comes in and stays where it came in sends no move. (On
   // the map the pointer is the map's: MapViewport.)
-  if (AcceptsInput() && !view_.MapShown && view_.Dragging == DragKind::None)
+  const FlowDisplay flow = Flow();
+  if (AcceptsInput() && !flow.MapShown && flow.Dragging == DragKind::None)
     PointerOver(event->position().toPoint(), event->globalPosition().toPoint());
   QWidget::enterEvent(event);
 }
@@ -696,7 +704,7 @@ void CTolvaViewWidget::resizeEvent(QResizeEvent* event) {
 // --- cunning mode -------------------------------------------------------------------------------
 
 bool CTolvaViewWidget::PeekOffered() const {
-  return !app_.PeekInstance && app_.CunningMode && view_.CunningMode;
+  return !app_.PeekInstance && app_.CunningMode && Flow().CunningMode;
 }
 
 void CTolvaViewWidget::PeekCommand(int command) {
@@ -709,7 +717,8 @@ void CTolvaViewWidget::PeekCommand(int command) {
 
 int CTolvaViewWidget::PeekPlateAt(QPointF canvas) const {
   // The plates are drawn, and their rectangles current, only with a table.
-  if (!PeekOffered() || !view_.TableActive || view_.Initialising || view_.MapShown) return -1;
+  const FlowDisplay flow = Flow();
+  if (!PeekOffered() || !flow.TableActive || flow.Initialising || flow.MapShown) return -1;
   for (int seat = 0; seat < kComputerSeats; ++seat)
     if (Hits().SeatPlateRect[seat].Contains(static_cast<int>(canvas.x()), static_cast<int>(canvas.y())))
       return seat;
@@ -717,8 +726,9 @@ int CTolvaViewWidget::PeekPlateAt(QPointF canvas) const {
 }
 
 void CTolvaViewWidget::UpdatePeekButtons() {
-  const bool shown = PeekOffered() && view_.TableActive && !view_.Initialising &&
-                     !view_.MapShown && effect_ == Effect::None;
+  const FlowDisplay flow = Flow();
+  const bool shown = PeekOffered() && flow.TableActive && !flow.Initialising && !flow.MapShown &&
+                     effect_ == Effect::None;
   if (shown) peekButtons_->Place(app_.ScaleX, app_.ScaleY);
   if (peekButtons_->isVisibleTo(this) != shown) peekButtons_->setVisible(shown);
 }

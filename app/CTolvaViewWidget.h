@@ -33,6 +33,7 @@ namespace tolva {
 struct AppState;
 class CommandMenus;
 class CTolvaView;
+struct FlowDisplay;
 class PeekButtonRow;
 class QtHost;
 
@@ -61,7 +62,6 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
   bool PicturesLoaded() const { return loaded_; }
   // Forgets the hover text (the option is switched off, the focus is lost).
   void ClearHoverText();
-  const QString& CurrentHoverText() const { return hoverTip_.Text(); }
   const HitRects& Hits() const { return renderer_.Hits(); }
   MapViewport& Map() { return *map_; }
   Surfaces& DrawingSurfaces() { return surfaces_; }
@@ -130,6 +130,12 @@ class CTolvaViewWidget : public QWidget, public HostWindow {
 
  private:
   enum class Effect { None, Picture, Dissolving };
+
+  // The game as the window reads it: the table record, and a copy of the
+  // flow's display state. The window changes the game only through the
+  // view's operations (the pointer, the keys, the peek commands).
+  const TableState& Table() const;
+  FlowDisplay Flow() const;
 
   void Paint(QPainter& painter);
   // These paint in device pixels (`dpr` of them a window pixel).

@@ -11,6 +11,7 @@
 #include "app/CommandIds.h"
 #include "app/MenuBuilder.h"
 #include "table/CTolvaView.h"
+#include "table/Canvas.h"
 #include "table/Host.h"
 #include "table/SettingsSchema.h"
 
@@ -35,18 +36,20 @@ CommandMenus::CommandMenus(CTolvaView& view, Host& host, CommandShell& shell)
 
 MenuState CommandMenus::CurrentState() const {
   const Settings settings(host_.Store());
+  const TableState& t = view_.Table();
+  const FlowDisplay flow = view_.Display();
   MenuState s;
-  s.tableActive = view_.TableActive != 0;
-  s.startUpDone = view_.Initialising == 0;
-  s.gameNo = view_.t.GameNo;
-  s.mapShown = view_.MapShown != 0;
-  s.openMode = view_.t.OpenMode;
-  s.koukaon = view_.t.Koukaon;
-  s.ruleRem = view_.t.RuleRem;
-  s.dspRem = view_.t.DspRem;
-  s.manSpeed = view_.t.ManSpeed;
-  s.cardSpeed = view_.t.CardSpeed;
-  s.ponSpeed = view_.t.PonSpeed;
+  s.tableActive = flow.TableActive != 0;
+  s.startUpDone = flow.Initialising == 0;
+  s.gameNo = t.GameNo;
+  s.mapShown = flow.MapShown != 0;
+  s.openMode = t.OpenMode;
+  s.koukaon = t.Koukaon;
+  s.ruleRem = t.RuleRem;
+  s.dspRem = t.DspRem;
+  s.manSpeed = t.ManSpeed;
+  s.cardSpeed = t.CardSpeed;
+  s.ponSpeed = t.PonSpeed;
   s.autoStart = settings.AutoStart();
   s.tolvaRitu = settings.TolvaRitu();
   s.joker = settings.Joker();
@@ -156,7 +159,8 @@ void CommandMenus::RunCommand(int id) {
 
 QPointF ScaleForClient(QSize client, int width) {
   if (client.width() <= 0 || client.height() <= 0) client = QSize(width, width / 4 * 3);
-  return {client.width() / 1200.0, client.height() / 900.0};
+  return {client.width() / static_cast<double>(kCanvasWidth),
+          client.height() / static_cast<double>(kCanvasHeight)};
 }
 
 }  // namespace tolva

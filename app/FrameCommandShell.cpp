@@ -55,7 +55,7 @@ DialogServices FrameCommandShell::Services() const {
 
 CardBackOutcome FrameCommandShell::RunCardBackCommand() {
   const DialogServices services = Services();
-  CBackSet dialog({host_.Store(), window_.DrawingSurfaces(), services, view_.t.Koukaon}, &frame_);
+  CBackSet dialog({host_.Store(), window_.DrawingSurfaces(), services, view_.Table().Koukaon}, &frame_);
   const int result = host_.RunModal([&] { return dialog.exec(); });
   // The window's own rebuild blinks the progress mark while the strip is drawn.
   return FinishCardBackDialog(result, dialog.Changed,

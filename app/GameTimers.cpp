@@ -5,11 +5,6 @@
 
 namespace tolva {
 
-namespace {
-constexpr int kReachCoinTimer = 6;
-constexpr int kPeekTimer = 98;
-}  // namespace
-
 GameTimers::GameTimers(Handler handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler)) {}
 
@@ -47,11 +42,9 @@ int GameTimers::Period(int id) const { return Running(id) ? timers_[id]->interva
 
 const QTimer* GameTimers::TimerOf(int id) const { return ValidId(id) ? timers_[id] : nullptr; }
 
-bool GameTimers::IsAnimation(int id) { return id == kReachCoinTimer || id == kPeekTimer; }
-
 bool GameTimers::MayRun(int id) const {
   if (running_[id] || everything_ > 0) return false;
-  return steps_ == 0 || IsAnimation(id);
+  return steps_ == 0 || IsAnimationTimer(id);
 }
 
 void GameTimers::Tick(int id) {

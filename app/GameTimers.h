@@ -18,6 +18,8 @@
 #include <array>
 #include <functional>
 
+#include "table/TimerIds.h"
+
 class QTimer;
 
 namespace tolva {
@@ -25,7 +27,7 @@ namespace tolva {
 class GameTimers : public QObject {
  public:
   using Handler = std::function<void(int id)>;
-  static constexpr int kIdLimit = 100;  // ids are 1 .. 99
+  static constexpr int kIdLimit = kTimerIds;
 
   explicit GameTimers(Handler handler, QObject* parent = nullptr);
   ~GameTimers() override;
@@ -53,11 +55,8 @@ class GameTimers : public QObject {
     Hold hold_;
   };
 
-  bool Holding() const { return everything_ > 0 || steps_ > 0; }
-
  private:
   static bool ValidId(int id) { return id > 0 && id < kIdLimit; }
-  static bool IsAnimation(int id);
   bool MayRun(int id) const;
   void Tick(int id);
   void Release();

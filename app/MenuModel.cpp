@@ -6,6 +6,7 @@
 
 #include "app/CommandIds.h"
 #include "res/ChronicleTexts.h"
+#include "table/OpenMode.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
@@ -107,7 +108,7 @@ MenuItems SettingsMenu(const MenuState& s) {
   return {
       // From the fourth game of a city the open mode has no effect; the item
       // greys but keeps showing whether the option is on.
-      MenuItem::Command("オープンモード(&O)", kCmdOpenMode, OnUnlessZero(s.openMode), s.gameNo <= 3),
+      MenuItem::Command("オープンモード(&O)", kCmdOpenMode, OnUnlessZero(s.openMode), OpenModeApplies(s.gameNo)),
       MenuItem::Command("効果音" "(&K)", kCmdKoukaon, OnWhenOne(s.koukaon)),
       MenuItem::Command("ルール説明" "(&R)", kCmdRuleRem, OnWhenOne(s.ruleRem)),
       MenuItem::Command("画面表示説明" "(&D)", kCmdDspRem, OnUnlessZero(s.dspRem)),

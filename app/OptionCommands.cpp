@@ -1,6 +1,7 @@
-// The commands of the settings pop-up that change an option: each changes the
-// view's field (where the view keeps one) and writes the store at once, so
-// nothing is lost however the program ends.
+// The commands of the settings pop-up that change an option: the options the
+// table keeps go through the view, which sets its field and writes the store
+// together; the others are written to the store at once. Nothing is lost
+// however the program ends.
 #include <cstdio>
 #include <string>
 
@@ -9,36 +10,29 @@
 #include "res/StringTable.h"
 #include "table/CTolvaView.h"
 #include "table/Host.h"
+#include "table/OpenMode.h"
 #include "table/SettingsSchema.h"
 
 namespace tolva {
 
-namespace {
-constexpr int kLastOpenGame = 3;  // open mode shows the hands in games 1 to 3 of a city
-}  // namespace
-
 void CommandMenus::ToggleOpenMode() {
   // Greyed from the fourth game of a city, where it would change nothing.
-  if (view_.t.GameNo > kLastOpenGame) return;
-  view_.t.OpenMode = ToggledFromZero(view_.t.OpenMode);
-  Settings(host_.Store()).SetOpenMode(view_.t.OpenMode);
-  if (view_.TableActive) host_.RedrawScene(false);
+  if (!OpenModeApplies(view_.Table().GameNo)) return;
+  view_.SetOption(TableOption::OpenMode, ToggledFromZero(view_.Table().OpenMode));
+  if (view_.Display().TableActive) host_.RedrawScene(false);
 }
 
 void CommandMenus::ToggleKoukaon() {
-  view_.t.Koukaon = ToggledFromOne(view_.t.Koukaon);
-  Settings(host_.Store()).SetKoukaon(view_.t.Koukaon);
+  view_.SetOption(TableOption::Koukaon, ToggledFromOne(view_.Table().Koukaon));
 }
 
 void CommandMenus::ToggleRuleRem() {
-  view_.t.RuleRem = ToggledFromOne(view_.t.RuleRem);
-  Settings(host_.Store()).SetRuleRem(view_.t.RuleRem);
+  view_.SetOption(TableOption::RuleRem, ToggledFromOne(view_.Table().RuleRem));
 }
 
 void CommandMenus::ToggleDspRem() {
-  view_.t.DspRem = ToggledFromZero(view_.t.DspRem);
-  if (view_.t.DspRem == 0) shell_.ClearTooltip();
-  Settings(host_.Store()).SetDspRem(view_.t.DspRem);
+  view_.SetOption(TableOption::DspRem, ToggledFromZero(view_.Table().DspRem));
+  if (view_.Table().DspRem == 0) shell_.ClearTooltip();
 }
 
 void CommandMenus::ToggleAutoStart() {
@@ -50,20 +44,11 @@ void CommandMenus::ToggleAutoStart() {
   host_.ShowMessage(prefix, kMsgFromNextStart, MessageStyle::Information);
 }
 
-void CommandMenus::SetManSpeed(int speed) {
-  view_.t.ManSpeed = speed;
-  Settings(host_.Store()).SetManSpeed(speed);
-}
+void CommandMenus::SetManSpeed(int speed) { view_.SetOption(TableOption::ManSpeed, speed); }
 
-void CommandMenus::SetCardSpeed(int speed) {
-  view_.t.CardSpeed = speed;
-  Settings(host_.Store()).SetCardSpeed(speed);
-}
+void CommandMenus::SetCardSpeed(int speed) { view_.SetOption(TableOption::CardSpeed, speed); }
 
-void CommandMenus::SetPonSpeed(int speed) {
-  view_.t.PonSpeed = speed;
-  Settings(host_.Store()).SetPonSpeed(speed);
-}
+void CommandMenus::SetPonSpeed(int speed) { view_.SetOption(TableOption::PonSpeed, speed); }
 
 void CommandMenus::SetTolvaRate(int rate) {
   Settings settings(host_.Store());
@@ -89,7 +74,7 @@ void CommandMenus::SetScreenSize(int width) {
 
 void CommandMenus::ChangeCardBack() {
   // Greyed while no game is on the table.
-  if (!view_.TableActive) return;
+  if (!view_.Display().TableActive) return;
   if (shell_.RunCardBackCommand() == CardBackOutcome::Rebuilt) host_.RedrawScene(true);
 }
 

@@ -70,7 +70,6 @@ class CBackSet : public QDialog {
   QCheckBox* FrameLineBox() const { return frameLine_; }
   QPushButton* SaveButton() const { return save_; }
   QPushButton* CancelButton() const { return cancel_; }
-  QPushButton* ChangeButton() const { return change_; }
 
   void accept() override;  // OK runs Save first
 

@@ -18,13 +18,6 @@ int DeviceScale::Density() const {
   return 3;
 }
 
-Rect DeviceScale::Unmap(const QRect& device) const {
-  return Rect{static_cast<int>(std::floor(device.left() / x)),
-              static_cast<int>(std::floor(device.top() / y)),
-              static_cast<int>(std::ceil((device.right() + 1) / x)),
-              static_cast<int>(std::ceil((device.bottom() + 1) / y))};
-}
-
 QRect DevicePixelsOf(const QRect& window, double dpr) {
   return QRect(QPoint(static_cast<int>(std::floor(window.left() * dpr)),
                       static_cast<int>(std::floor(window.top() * dpr))),

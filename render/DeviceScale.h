@@ -28,8 +28,6 @@ struct DeviceScale {
   QRect Map(const Rect& r) const { return QRect(QPoint(X(r.left), Y(r.top)), QPoint(X(r.right) - 1, Y(r.bottom) - 1)); }
   // The size a picture of w x h canvas pixels is made at.
   QSize Size(int w, int h) const { return {std::max(1, X(w)), std::max(1, Y(h))}; }
-  // The canvas rectangle that covers a device rectangle.
-  Rect Unmap(const QRect& device) const;
 
   friend bool operator==(const DeviceScale&, const DeviceScale&) = default;
 };

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <array>
 
+#include "table/Canvas.h"
+
 namespace tolva {
 
 struct Rect {
@@ -33,9 +35,6 @@ struct Rect {
   friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
-inline constexpr int kCanvasWidth = 1200;
-inline constexpr int kCanvasHeight = 900;
-inline constexpr int kTableSize = 1010;
 
 inline constexpr int kCardWidth = 151;
 inline constexpr int kCardHeight = 215;

@@ -5,6 +5,7 @@
 #include "render/CardDrawing.h"
 #include "render/Projection.h"
 #include "render/Text.h"
+#include "table/ViewAngle.h"
 
 namespace tolva {
 
@@ -81,7 +82,7 @@ void DrawComputerSeat(DrawList& list, const SceneState& scene, int seat, bool fa
   Rect plate;
 
   if (far) {
-    const int y = a.y + 7 * (31 - k);
+    const int y = a.y + 7 * (kMaxViewAngle - k);
     if (faceUp) {
       for (int i = 0; i < n; ++i)
         DrawFaceScaled(list, t.Hand[seat][i], a.x + i * kFarCardStep, y, kFarCardWidth,
@@ -102,7 +103,7 @@ void DrawComputerSeat(DrawList& list, const SceneState& scene, int seat, bool fa
     }
     hits.PurseTextRect[seat] = DrawPurseUnder(list, t, seat, plate);
   } else {
-    const int y = a.y - k + 31;
+    const int y = a.y - k + kMaxViewAngle;
     // A face-up hand the player holds aside (button pressed on it) is left
     // out; its place keeps its rectangle so the release still finds it.
     const bool heldAside = scene.PeekOnPress[seat == 0 ? 0 : 1] != 0;

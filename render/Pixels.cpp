@@ -35,29 +35,6 @@ QImage Halftone(const QImage& picture, int w, int h) {
   return picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-void InvertRect(QImage& image, const Rect& r) {
-  if (image.isNull()) return;
-  const int left = std::max(r.left, 0);
-  const int top = std::max(r.top, 0);
-  const int right = std::min(r.right, image.width());
-  const int bottom = std::min(r.bottom, image.height());
-  if (left >= right || top >= bottom) return;
-  if (image.depth() != 32) image = image.convertToFormat(kSurfaceFormat);
-  const bool premultiplied = image.format() == QImage::Format_ARGB32_Premultiplied;
-  for (int y = top; y < bottom; ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = left; x < right; ++x) {
-      const QRgb p = line[x];
-      if (!premultiplied || qAlpha(p) == 255) {
-        line[x] = p ^ 0x00ffffffu;
-      } else {
-        const int a = qAlpha(p);
-        line[x] = qRgba(a - qRed(p), a - qGreen(p), a - qBlue(p), a);
-      }
-    }
-  }
-}
-
 namespace {
 
 // The picture a raster painter writes to, and where painter point (0, 0) is

@@ -26,9 +26,6 @@ QImage Keyed(const QImage& picture, QRgb key);
 // stretch); unchanged when it already has that size.
 QImage Halftone(const QImage& picture, int w, int h);
 
-// Inverts the colours inside r (clipped to the image); alpha is kept.
-void InvertRect(QImage& image, const Rect& r);
-
 // Copies each of `rects` of `source` to the same place under the painter (in
 // painter coordinates), as drawing those parts of `source` there does.
 // Hundreds of small copies a frame (a dissolve's squares) are the case:

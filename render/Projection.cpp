@@ -6,6 +6,7 @@
 
 #include "render/DrawList.h"
 #include "render/Pixels.h"
+#include "table/ViewAngle.h"
 
 namespace tolva {
 
@@ -30,7 +31,7 @@ Projection ComputeProjection(double viewAngle) {
   p.angle = static_cast<int>(viewAngle);
   p.t = TangentOf(viewAngle);
   p.A = static_cast<int>(p.t * 1050);
-  const float b = static_cast<float>(p.A / 1010.0);
+  const float b = static_cast<float>(p.A / static_cast<double>(kTableSize));
   for (int i = 0; i < kBands; ++i) {
     ProjectionBand& band = p.bands[i];
     band.sourceY = i * kBandRows;
@@ -40,7 +41,7 @@ Projection ComputeProjection(double viewAngle) {
     band.x = (kCanvasWidth - band.w) / 2;
     band.y = p.angle * 12 - band.a + 403;
   }
-  p.e = (31 - p.angle) / 2 + 7;
+  p.e = (kMaxViewAngle - p.angle) / 2 + 7;
   return p;
 }
 
@@ -49,15 +50,15 @@ Rect ProjectRect(const Rect& r, double viewAngle) {
   const double t = TangentOf(viewAngle);
   const int A = static_cast<int>(t * 1050);
   const float F = static_cast<float>(A);
-  const float yScale = F / 1010;
+  const float yScale = F / kTableSize;
   const int g = static_cast<int>((F / t) * 0.125 * 2.0);
   const int w = kTableSize - g;
   const int xOff = (kCanvasWidth - w) / 2;
   const int yTop = static_cast<int>(viewAngle) * 12 - A + 403;
 
   const int c = (r.top + r.bottom) / 2;
-  const float depth = static_cast<float>(kTableSize - c) / 1010;
-  const float hScale = (1 - depth) * 0.3f + static_cast<float>(w) / 1010;
+  const float depth = static_cast<float>(kTableSize - c) / kTableSize;
+  const float hScale = (1 - depth) * 0.3f + static_cast<float>(w) / kTableSize;
   const int shift = static_cast<int>((1 - depth) * 150);
   Rect out;
   out.left = static_cast<int>(static_cast<float>(r.left) * hScale) - shift + xOff;
@@ -69,7 +70,7 @@ Rect ProjectRect(const Rect& r, double viewAngle) {
 
 int PileTop(int n, double viewAngle) {
   const int angle = static_cast<int>(DrawableViewAngle(viewAngle));
-  return kPileTopAtRest - (31 - angle) * n / 5;
+  return kPileTopAtRest - (kMaxViewAngle - angle) * n / 5;
 }
 
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
@@ -138,7 +139,7 @@ Rect ProjectedArea(const Projection& projection, const Rect& flat) {
 
 Rect TableEdgePlace(const Projection& projection) {
   return Rect{0, kTableSize, kTableSize,
-              kTableSize + static_cast<int>(projection.e / (projection.A / 1010.0))};
+              kTableSize + static_cast<int>(projection.e / (projection.A / static_cast<double>(kTableSize)))};
 }
 
 }  // namespace tolva

@@ -9,6 +9,7 @@
 #include "render/Projection.h"
 #include "render/TableSurface.h"
 #include "render/Text.h"
+#include "table/OpenMode.h"
 
 namespace tolva {
 
@@ -125,7 +126,7 @@ std::vector<Rect> SceneRenderer::RedrawScene(const SceneState& scene, bool table
   RecordBackground(list, scene);
   Rect tableArea;
   if (!scene.Initialising && scene.TableActive) {
-    const bool faceUp = scene.RevealHands || (t.OpenMode && t.GameNo < 4);
+    const bool faceUp = scene.RevealHands || OpenModeShowsHands(t);
     DrawComputerSeat(list, scene, 1, faceUp, hits_);
     DrawComputerSeat(list, scene, 2, faceUp, hits_);
 

@@ -17,32 +17,33 @@ std::array<ScenePath, N> PathsOf(const std::array<FlightPath, N>& flights) {
 
 }  // namespace
 
-SceneState SceneOf(CTolvaView& view, int modernSystem) {
+SceneState SceneOf(const CTolvaView& view, int modernSystem) {
+  const FlowDisplay flow = view.Display();
   SceneState scene;
-  scene.t = &view.t;
-  scene.TableActive = view.TableActive;
-  scene.Initialising = view.Initialising;
-  scene.RevealHands = view.RevealHands;
+  scene.t = &view.Table();
+  scene.TableActive = flow.TableActive;
+  scene.Initialising = flow.Initialising;
+  scene.RevealHands = flow.RevealHands;
   scene.ModernSystem = modernSystem;
-  scene.ChoiceShown = view.ChoiceShown;
-  scene.ChoiceTick = view.ChoiceTick;
-  scene.ChoiceBlink = view.ChoiceBlink;
-  scene.RiverStep = view.RiverStep;
-  scene.StockStep = view.StockStep;
-  scene.DiscardStep = view.DiscardStep;
-  scene.ReachStep = view.ReachStep;
-  scene.ReachAnimSeat = view.ReachAnimSeat;
-  scene.StockFlight = PathsOf(view.StockFlight);
-  scene.RiverFlight = PathsOf(view.RiverFlight);
-  scene.DiscardFlight = PathsOf(view.DiscardFlight);
-  scene.ReachFlight = PathsOf(view.ReachFlight);
-  scene.Dragging = view.Dragging != DragKind::None;
-  scene.PeekOnPress = view.PeekOnPress;
-  scene.ViewAngle = view.ViewAngle;
-  scene.HandPoints = [&view](int seat) { return view.think.HandPoints(seat); };
+  scene.ChoiceShown = flow.ChoiceShown;
+  scene.ChoiceTick = flow.ChoiceTick;
+  scene.ChoiceBlink = flow.ChoiceBlink;
+  scene.RiverStep = flow.RiverStep;
+  scene.StockStep = flow.StockStep;
+  scene.DiscardStep = flow.DiscardStep;
+  scene.ReachStep = flow.ReachStep;
+  scene.ReachAnimSeat = flow.ReachAnimSeat;
+  scene.StockFlight = PathsOf(flow.StockFlight);
+  scene.RiverFlight = PathsOf(flow.RiverFlight);
+  scene.DiscardFlight = PathsOf(flow.DiscardFlight);
+  scene.ReachFlight = PathsOf(flow.ReachFlight);
+  scene.Dragging = flow.Dragging != DragKind::None;
+  scene.PeekOnPress = flow.PeekOnPress;
+  scene.ViewAngle = flow.ViewAngle;
+  scene.HandPoints = [&view](int seat) { return view.HandPoints(seat); };
   // In cunning mode every drawing of a computer seat keeps the peek window's
   // copy of its hand current.
-  if (view.CunningMode) scene.PublishHand = [&view](int seat) { view.PublishHand(seat); };
+  if (flow.CunningMode) scene.PublishHand = [&view](int seat) { view.PublishHand(seat); };
   return scene;
 }
 

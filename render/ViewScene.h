@@ -1,5 +1,6 @@
-// The one place the drawing meets the table view: reads the view's table
-// record, flow, drag and option fields into a SceneState.
+// The one place the drawing meets the table view: its read-only table record
+// and the copy of its flow's display state (CTolvaView::Display) go into a
+// SceneState.
 #pragma once
 
 #include "render/SceneState.h"
@@ -10,6 +11,6 @@ class CTolvaView;
 
 // The scene of the view as it stands; it refers to the view's table record and
 // asks the view's rules engine for hand points, so it lives no longer than the view.
-SceneState SceneOf(CTolvaView& view, int modernSystem);
+SceneState SceneOf(const CTolvaView& view, int modernSystem);
 
 }  // namespace tolva

@@ -47,14 +47,14 @@ class CThink {
   /* 6 */ int ChooseTurnAction();
   /* 7 */ int ExposeFromHand();
   /* 8 */ int ChooseDiscard(int takenCard, int mayDiscardTaken);
-  /* 9 */ int HandPoints(int seat);
+  /* 9 */ int HandPoints(int seat) const;
   /* 10 */ int CountForCall(int seat, int card);
   /* 11 */ int IsReachHand(int seat);
   /* 12 */ int ExposeSelection(int row, int count);
   /* 13 */ int IsWinningHand(int seat);
   /* 14 */ int CheckExposeCount(int row, int count);
   /* 15 */ int ChooseReachDiscard(int seat);
-  /* 16 */ std::string ProfileText(int seat);
+  /* 16 */ std::string ProfileText(int seat) const;
   /* 17 */ std::string SettleGame();
   /* 18 */ void HumanCall(int ponFlag);
   /* 19 */ int ComputerCall(int seat, int ponFlag);
@@ -66,6 +66,10 @@ class CThink {
   RulesHost& Host() { return host_; }
 
  private:
+  // Attaches `card` to the meld in `row` as ExposeSelection attaches the
+  // human's one picked-up card; a computer seat's card comes from its hand.
+  int AttachCard(int row, int card);
+
   TableState& t_;
   RulesHost& host_;
 };

@@ -39,7 +39,7 @@ int CThink::CountSelected() {
                                         [](int mark) { return mark != 0; }));
 }
 
-int CThink::HandPoints(int seat) {
+int CThink::HandPoints(int seat) const {
   if (!IsSeat(seat)) return 0;
   int points = 0;
   for (int i = 0; i < t_.HandCount[seat]; ++i) points += CardPoints(t_.Hand[seat][i]);

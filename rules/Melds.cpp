@@ -268,12 +268,11 @@ int LayNewMeld(TableState& t, RulesHost& host, int row, int count) {
   return PlaceMeld(t, row, meld) ? 1 : 0;  // three cards fit any row
 }
 
-// Attaches the one selected card to the meld in `row`, for the human or a
-// computer seat. A refused attachment is quiet; only the human is told why,
-// and whatever the reminder option, since he may not see what is wrong.
-int AttachSelected(TableState& t, RulesHost& host, int row, int count) {
-  const int a = t.Dragged[0];
-  if (count != 1 || !IsOrdinary(a)) return 0;
+// Attaches card `a` to the meld in `row`, for the human or a computer seat.
+// A refused attachment is quiet; only the human is told why, and whatever the
+// reminder option, since he may not see what is wrong.
+int AttachOne(TableState& t, RulesHost& host, int row, int a) {
+  if (!IsOrdinary(a)) return 0;
   const Attachment attachment = TryAttach(t, row, a);
   int message = 0;
   switch (attachment.verdict) {
@@ -318,8 +317,13 @@ int CThink::CheckExposeCount(int row, int count) {
 
 int CThink::ExposeSelection(int row, int count) {
   if (!IsRowIndex(row) || !HasSoundLength(t_, row)) return 0;
-  return t_.MeldLength[row] == 0 ? LayNewMeld(t_, host_, row, count)
-                                 : AttachSelected(t_, host_, row, count);
+  if (t_.MeldLength[row] == 0) return LayNewMeld(t_, host_, row, count);
+  return count == 1 ? AttachOne(t_, host_, row, t_.Dragged[0]) : 0;
+}
+
+int CThink::AttachCard(int row, int card) {
+  if (!IsRowIndex(row) || !HasSoundLength(t_, row) || t_.MeldLength[row] == 0) return 0;
+  return AttachOne(t_, host_, row, card);
 }
 
 int CThink::CanAttachToMeld(int row, int card) {

@@ -92,7 +92,7 @@ std::span<const std::string_view> LinesOf(int seat) {
 
 }  // namespace
 
-std::string CThink::ProfileText(int seat) {
+std::string CThink::ProfileText(int seat) const {
   std::string text;
   for (const std::string_view line : LinesOf(seat)) {
     text += line;

@@ -222,16 +222,7 @@ int CThink::ExposeFromHand() {
     if (!IsOrdinary(card)) continue;
     for (int row = 0; row < kMeldRows; ++row) {
       if (t_.MeldLength[row] == 0 || CanAttachToMeld(row, card) != 1) continue;
-      // The placement reads its one card from the selection; the human's
-      // selection is lent for the call and given back as it was (empty in play).
-      const auto lentCards = t_.Dragged;
-      const int lentCount = t_.DraggedCount;
-      t_.Dragged[0] = card;
-      t_.DraggedCount = 1;
-      const int placed = ExposeSelection(row, 1);
-      t_.Dragged = lentCards;
-      t_.DraggedCount = lentCount;
-      if (placed == 1) {
+      if (AttachCard(row, card) == 1) {
         RemoveFromHand(seat, i);
         attached = true;
         break;

@@ -85,7 +85,7 @@ struct TableState {
   int HasDrawn = 0;             // drawn, taken or called this turn
   int PonSelect = 0;            // choosing two cards for a Pon
   int ReachPending = 0;         // Reach declared, its discard not yet accepted
-  Ints<kHandSlots> Dragged{};   // cards picked up (also the one-card scratch of attachments)
+  Ints<kHandSlots> Dragged{};   // cards the human has picked up
   Ints<kHandSlots> DraggedFrom{};
   int DraggedCount = 0;
 

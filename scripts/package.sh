@@ -24,10 +24,14 @@ run_time_depends="fonts-ipafont-gothic, qt6-qpa-plugins, qt6-image-formats-plugi
 recommends="qt6-wayland"
 
 # Debian's hardening flags (stack protector, fortified functions, read-only
-# relocations, bind now) on top of the Release build.
+# relocations, bind now) on top of the Release build. Warnings do not stop
+# this build: at -O3 with the fortified library g++ 12 raises false alarms
+# inside the standard library's own copies (-Wrestrict, -Wstringop-overflow
+# in char_traits.h and stl_algobase.h). The development
+# and sanitizer builds, which the tests run on, keep warnings as errors.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DTOLVA_BUILD_TESTS=OFF -DTOLVA_BUILD_BENCH=OFF \
+  -DTOLVA_BUILD_TESTS=OFF -DTOLVA_BUILD_BENCH=OFF -DTOLVA_WARNINGS_AS_ERRORS=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
   -DTOLVA_DESKTOP_EXEC=/usr/games/tolvagame \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \

@@ -30,6 +30,8 @@
 //                     and the peek window's own polling (timer 98)
 //   ChronicleNotes.cpp what a campaign leaves for its chronicle: its start and
 //                     end, each finished game, each conquered city
+//   Options.cpp       the menu's options, set in the record and the store together
+//   FlowDisplay.cpp   the read-only copy of the flow the drawing is made from
 //   ViewHost.cpp      construction, the rules engine's host, card conservation
 #pragma once
 
@@ -41,11 +43,13 @@
 #include "res/StringTable.h"
 #include "rules/CThink.h"
 #include "rules/TableState.h"
+#include "table/Canvas.h"
 #include "table/Chronicle.h"
 #include "table/Host.h"
 #include "table/HumanInput.h"
 #include "table/MapMarks.h"
 #include "table/MapTracing.h"
+#include "table/TimerIds.h"
 
 namespace tolva {
 
@@ -58,22 +62,6 @@ struct TablePoint {
   friend bool operator==(const TablePoint&, const TablePoint&) = default;
 };
 
-// The ids of the game's window timers.
-enum TimerId : int {
-  kTimerOpeningSeat = 1,
-  kTimerComputerTurn = 2,
-  kTimerRiverFlight = 3,
-  kTimerStockFlight = 4,
-  kTimerDiscardFlight = 5,
-  kTimerReachCoin = 6,
-  kTimerNextCity = 12,
-  kTimerRoute = 13,
-  kTimerTurnPause = 21,
-  kTimerPeek = 98,
-  kTimerStartUp = 99,
-};
-inline constexpr int kTimerIds = 100;  // ids are below this
-
 inline constexpr int kFlightPoints = 7;
 using FlightPath = std::array<TablePoint, kFlightPoints>;
 
@@ -81,8 +69,8 @@ using FlightPath = std::array<TablePoint, kFlightPoints>;
 inline constexpr TablePoint kStockPoint{345, 398};
 inline constexpr TablePoint kRiverPoint{345 + 169, 398};
 inline constexpr std::array<TablePoint, kSeats> kSeatPlaces{
-    TablePoint{1010, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
-    TablePoint{505, 1010}};
+    TablePoint{kTableSize, 398}, TablePoint{667, 0}, TablePoint{209, 0}, TablePoint{0, 398},
+    TablePoint{kTableSize / 2, kTableSize}};
 inline constexpr std::array<TablePoint, kSeats> kReachCoinPlaces{
     TablePoint{631, 333}, TablePoint{570, 288}, TablePoint{401, 288}, TablePoint{340, 333},
     TablePoint{485, 702}};
@@ -93,6 +81,37 @@ FlightPath MakeFlight(TablePoint from, TablePoint to);
 
 // What the human's card drag is carrying.
 enum class DragKind { None, HandCards, StockCard, RiverCard };
+
+// What the drawing and the window read of the flow beside the table record
+// (the fields of the same names in CTolvaView), copied out so that nothing
+// that draws can change the game.
+struct FlowDisplay {
+  int TableActive = 0;
+  int MapShown = 0;
+  int Initialising = 1;
+  int RevealHands = 0;
+  int ChoiceShown = 0;
+  int ChoiceTick = 0;
+  int ChoiceBlink = 0;
+  int RiverStep = -1;
+  int StockStep = -1;
+  int DiscardStep = -1;
+  int ReachStep = -1;
+  int ReachAnimSeat = -1;
+  std::array<FlightPath, kComputerSeats> StockFlight{};
+  std::array<FlightPath, kComputerSeats> RiverFlight{};
+  std::array<FlightPath, kComputerSeats> DiscardFlight{};
+  std::array<FlightPath, kSeats> ReachFlight{};
+  DragKind Dragging = DragKind::None;
+  int StockCardFaceDown = 0;
+  std::array<int, 2> PeekOnPress{};
+  double ViewAngle = 23;
+  int CunningMode = 0;
+  bool ComputerHandsFaceUp = false;  // CTolvaView::ComputerHandsFaceUp
+};
+
+// The options of the settings menu that the table record keeps a copy of.
+enum class TableOption { OpenMode, Koukaon, RuleRem, DspRem, ManSpeed, CardSpeed, PonSpeed };
 
 // The most recently set timer, whatever its id; id 0 when there is none.
 struct TimerRecord {
@@ -144,7 +163,7 @@ class CTolvaView : private RulesHost {
   // The map's scroll position and the size of the area it is shown in, kept in
   // step by the window (table/MapView.cpp says who writes which).
   TablePoint MapScroll{};
-  TablePoint MapClient{1200, 900};
+  TablePoint MapClient{kCanvasWidth, kCanvasHeight};
   TablePoint CityPoint{kStartCityPoint.x, kStartCityPoint.y};  // where the king stands on the map
   // The route, city-edge and city colours read from the map picture, with the
   // fixed conquered and travelled colours.
@@ -175,6 +194,10 @@ class CTolvaView : private RulesHost {
   void DrawnGame();
 
   // --- what the drawing and the menus ask -------------------------------------------------------
+  const TableState& Table() const { return t; }
+  FlowDisplay Display() const;
+  int HandPoints(int seat) const { return think.HandPoints(seat); }
+  std::string ProfileText(int seat) const { return think.ProfileText(seat); }
   // Computer hands are drawn face up at the end of a game and, in open mode,
   // during the first three games of a city.
   bool ComputerHandsFaceUp() const;
@@ -199,6 +222,15 @@ class CTolvaView : private RulesHost {
   void DeclareSeventy();  // the declaration menu
   void AngleUp();         // F4 and icon 3
   void AngleDown();       // F5 and icon 4
+  // A left press during a dissolve ends it; the window asks at each frame.
+  void SkipRunningEffect() { SkipEffect = 1; }
+  void ClearEffectSkip() { SkipEffect = 0; }
+  bool EffectSkipped() const { return SkipEffect != 0; }
+
+  // --- the options ---------------------------------------------------------------------------
+  // Sets the option in the table record and writes it to the store together,
+  // so that the game and the settings file never disagree.
+  void SetOption(TableOption option, int value);
 
   // --- the campaign ---------------------------------------------------------------------------
   void LoadPurses();
@@ -228,7 +260,7 @@ class CTolvaView : private RulesHost {
   // Main instance. The drawing of each computer seat publishes its hand in the
   // peek channel; a seat's peek command shows that seat in the peek window,
   // starting one when none runs and the seat holds cards.
-  void PublishHand(int seat);
+  void PublishHand(int seat) const;
   void StartPeek(int seat);
   // Peek instance, which keeps the hand it shows in seat 0's slots. When its
   // window is first shown it polls the channel at once and then every 500 ms

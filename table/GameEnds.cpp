@@ -2,6 +2,7 @@
 // result picture, the hands face up, the winner's hand blinking, the settlement
 // in an information box, then EndGame.
 #include "table/CTolvaView.h"
+#include "table/OpenMode.h"
 
 namespace tolva {
 
@@ -65,7 +66,7 @@ void CTolvaView::FinishGame(ResultPicture picture) {
 }
 
 bool CTolvaView::ComputerHandsFaceUp() const {
-  return RevealHands == 1 || (t.OpenMode && t.GameNo <= 3);
+  return RevealHands == 1 || OpenModeShowsHands(t);
 }
 
 }  // namespace tolva

@@ -5,12 +5,11 @@
 
 #include "table/CTolvaView.h"
 #include "table/SettingsSchema.h"
+#include "table/ViewAngle.h"
 
 namespace tolva {
 
 namespace {
-constexpr double kMinViewAngle = 9;
-constexpr double kMaxViewAngle = 31;
 constexpr int kMaxMarks = 3;
 constexpr int kPonMarks = 2;
 
@@ -337,14 +336,14 @@ void CTolvaView::AskPonWithSelection() {
 
 void CTolvaView::AngleUp() {
   if (!TableActive || ViewAngle >= kMaxViewAngle) return;
-  ViewAngle = std::clamp(ViewAngle + 1, kMinViewAngle, kMaxViewAngle);
+  ViewAngle = std::clamp<double>(ViewAngle + 1, kMinViewAngle, kMaxViewAngle);
   StoredSettings().SetKakudo(static_cast<int>(ViewAngle));
   RedrawScene(true);
 }
 
 void CTolvaView::AngleDown() {
   if (!TableActive || ViewAngle <= kMinViewAngle) return;
-  ViewAngle = std::clamp(ViewAngle - 1, kMinViewAngle, kMaxViewAngle);
+  ViewAngle = std::clamp<double>(ViewAngle - 1, kMinViewAngle, kMaxViewAngle);
   StoredSettings().SetKakudo(static_cast<int>(ViewAngle));
   RedrawScene(true);
 }

@@ -16,7 +16,6 @@ class MapMarks final : public PixelMap {
   // The picture to paint on. Another picture than the last one starts a
   // fresh record (the old record belongs to the old picture) and answers true.
   bool Attach(PixelMap& picture);
-  bool Attached() const { return picture_ != nullptr; }
 
   int Width() const override { return picture_ != nullptr ? picture_->Width() : 0; }
   int Height() const override { return picture_ != nullptr ? picture_->Height() : 0; }

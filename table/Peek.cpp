@@ -12,7 +12,7 @@
 
 namespace tolva {
 
-void CTolvaView::PublishHand(int seat) {
+void CTolvaView::PublishHand(int seat) const {
   if (!IsComputerSeat(seat)) return;
   const int count = std::clamp(t.HandCount[seat], 0, kHandSlots);
   // The store leaves a value alone that already holds the text, so the

@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+#include "table/ViewAngle.h"
+
 namespace tolva {
 namespace {
 
@@ -58,7 +60,7 @@ int UsableScreenWidth(int v) {
   return v >= kScreenWidths[0] && v <= std::end(kScreenWidths)[-1] ? v : kScreenWidths[0];
 }
 int UsableJoker(int v) { return v == 2 || v == 4 || v == 6 ? v : 2; }
-int UsableAngle(int v) { return std::clamp(v, 9, 31); }
+int UsableAngle(int v) { return std::clamp(v, kMinViewAngle, kMaxViewAngle); }
 int UsableMapOrgX(int v) { return std::clamp(v, 0, kMaxMapZoom * kMapWidth); }
 int UsableMapOrgY(int v) { return std::clamp(v, 0, kMaxMapZoom * kMapHeight); }
 int UsableBackSet(int v) { return v == 1 ? 1 : 0; }

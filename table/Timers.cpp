@@ -6,11 +6,15 @@
 namespace tolva {
 
 namespace {
-// Timers that carry a step of the game; the Reach coin and the peek refresh
-// only animate.
+// Timers that carry a step of the game (all but the animation timers).
 constexpr std::array kGameStepTimers{kTimerOpeningSeat, kTimerComputerTurn, kTimerRiverFlight,
                                      kTimerStockFlight,  kTimerDiscardFlight, kTimerTurnPause,
                                      kTimerNextCity,     kTimerRoute,         kTimerStartUp};
+static_assert([] {
+  for (const int id : kGameStepTimers)
+    if (IsAnimationTimer(id)) return false;
+  return true;
+}());
 
 bool ValidTimerId(int id) { return id > 0 && id < kTimerIds; }
 }  // namespace

@@ -1,6 +1,6 @@
 // A computer seat attaching single cards to the rows already out, and the
 // default plan's wish for a river card that fits one. These go through the
-// meld validation's CanAttachToMeld and ExposeSelection.
+// meld validation's CanAttachToMeld and the attachment ExposeSelection uses.
 #include <gtest/gtest.h>
 
 #include "rules/CThink.h"
@@ -90,7 +90,7 @@ TEST_F(AttachTest, TheLastCardIsKeptForTheDiscard) {
   EXPECT_EQ(HandOf(t, kSeat), Cards("8s"));
 }
 
-TEST_F(AttachTest, TheSelectionIsLentAndGivenBack) {
+TEST_F(AttachTest, TheHumansSelectionIsLeftAlone) {
   SetMeld(t, 0, "5s 6s 7s");
   Hand("4s 9h Kd");
   t.Dragged[0] = kEmptySlot;

@@ -39,7 +39,6 @@ class SimHost : public Host {
   void Attach(CTolvaView& view) { view_ = &view; }
 
   bool Step();              // fires the next timer; false when none is set
-  bool AnyTimerSet() const { return !active_.empty(); }
   long long gamesFinished = 0;
   // Called as each result picture goes up (the table shows the ending).
   void (*onResult)(void* context, const CTolvaView& view) = nullptr;
