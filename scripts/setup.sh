@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-translations-l10n libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-l10n-tools qt6-translations-l10n
+  libqt6sql6-sqlite
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins qt6-wayland
   libpulse-dev libwayland-dev libwayland-bin wayland-protocols
   fonts-ipafont-gothic fonts-ipafont-mincho
