@@ -16,11 +16,12 @@ cd "$(dirname "$0")/.."
 release=build-release
 package=tolvagame
 maintainer="TolvaGame developers <tolvagame@users.noreply.github.com>"
-# Loaded at run time, so no library dependency names them: the Japanese font,
+# Loaded at run time, so no library dependency names them: the Japanese font
+# and the Latin one of the English help pages,
 # the platform plugins (X11), the TIFF reader for card backs, Qt's Japanese
 # button texts, the SQLite driver of the chronicle; native Wayland comes with
 # qt6-wayland.
-run_time_depends="fonts-ipafont-gothic, qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, libqt6sql6-sqlite"
+run_time_depends="fonts-ipafont-gothic, fonts-dejavu-core, qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, libqt6sql6-sqlite"
 recommends="qt6-wayland"
 
 # Debian's hardening flags (stack protector, fortified functions, read-only
@@ -93,14 +94,15 @@ Priority: optional
 Homepage: https://github.com/tolvagame/TolvaGame
 Description: rummy card game with mahjong-style calls and a world map campaign
  TolvaGame (トルヴァゲーム) is a single-player card game of the rummy family.
- King Alexandros holds seven cards against his four generals: draw from the
+ King Alexander holds seven cards against his four generals: draw from the
  stock or take the last discard, lay sets and runs on the table, discard.
  Four pairs win; jokers stand in for missing partners and multiply every
  payment. Discards can be claimed with Pon and Kan, and a hand one card from
  winning can declare Reach; the declarations Tolva and Seventy can turn a game.
  .
  Around the games runs a campaign along the conqueror's march: every city on
- the world map is worth ten games. The game is in Japanese.
+ the world map is worth ten games. The game speaks Japanese and English,
+ following the language of the desktop.
 EOF
 (cd "$stage" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$stage/DEBIAN/md5sums"
 chmod 644 "$stage/DEBIAN/control" "$stage/DEBIAN/md5sums"
