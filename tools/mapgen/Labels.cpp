@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "MapWords.h"
+
 namespace tolva::mapgen {
 namespace {
 
-QFont Font(const char* family, double pixelSize, bool bold = false) {
-  QFont f(QString::fromLatin1(family));
+QFont Font(const QString& family, double pixelSize, bool bold = false) {
+  QFont f(family);
   f.setPixelSize(int(std::lround(pixelSize)));
   f.setBold(bold);
   f.setHintingPreference(QFont::PreferNoHinting);
@@ -42,13 +44,20 @@ QVector<QRectF> PaintAreaNames(QImage& map, const Features& features) {
   QVector<QRectF> boxes;
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
-  for (const Label& l : features.seas)
-    boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size), l.size * 0.35, QColor(232, 242, 246, 215),
-                        QColor(40, 80, 120, 60), l.angle);
-  for (const Label& l : features.regions)
-    boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size, true), l.size * 0.45, QColor(112, 80, 50, 150), QColor(0, 0, 0, 0));
+  // Latin letters are narrower than Japanese signs and close up less: their
+  // spacing is smaller, their lands' names a little smaller and in capitals.
+  for (const Label& l : features.seas) {
+    const bool latin = IsLatin(l.text);
+    boxes << SpacedText(p, l.text, l.at, Font(MinchoFor(l.text), latin ? l.size * 0.9 : l.size),
+                        l.size * (latin ? 0.12 : 0.35), QColor(232, 242, 246, 215), QColor(40, 80, 120, 60), l.angle);
+  }
+  for (const Label& l : features.regions) {
+    const bool latin = IsLatin(l.text);
+    boxes << SpacedText(p, latin ? l.text.toUpper() : l.text, l.at, Font(MinchoFor(l.text), latin ? l.size * 0.8 : l.size, true),
+                        l.size * (latin ? 0.25 : 0.45), QColor(112, 80, 50, 150), QColor(0, 0, 0, 0));
+  }
   for (const Label& l : features.islands)
-    boxes << SpacedText(p, l.text, l.at, Font("IPAMincho", l.size), 1.0, QColor(84, 60, 36, 235), QColor(240, 230, 200, 170));
+    boxes << SpacedText(p, l.text, l.at, Font(MinchoFor(l.text), l.size), 1.0, QColor(84, 60, 36, 235), QColor(240, 230, 200, 170));
   return boxes;
 }
 
@@ -58,10 +67,11 @@ static double Distance(const QRectF& r, QPointF p) {
   return std::hypot(dx, dy);
 }
 
-void PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout, const QVector<QRect>& reserved,
-                    const QVector<QRectF>& areaNames) {
+QVector<PlacedName> PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout,
+                                   const QVector<QRect>& reserved, const QVector<QRectF>& areaNames) {
   const QImage keepOut = RouteKeepOut(layout, 1);
   QVector<QRectF> placed;
+  QVector<PlacedName> names;
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
 
@@ -118,11 +128,13 @@ void PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout, 
       }
     }
     placed.append(best.adjusted(-1, 0, 1, 0));
+    names.append({n.city->name, n.centre, best});
     QPainterPath path;
     path.addText(QPointF(best.left(), best.top() + fm.ascent()), font, n.city->name);
     p.strokePath(path, QPen(QColor(246, 238, 214, 215), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(path, home ? QColor(120, 24, 24) : QColor(46, 32, 20));
   }
+  return names;
 }
 
 }  // namespace tolva::mapgen

@@ -12,10 +12,19 @@
 
 namespace tolva::mapgen {
 
-// Returns the boxes of the names, which the cities' names avoid.
+// Returns the boxes of the names, which the cities' names avoid. Names in
+// Latin letters are set in capitals for the lands, as old maps set them.
 QVector<QRectF> PaintAreaNames(QImage& map, const Features& features);
 
-void PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout, const QVector<QRect>& reserved,
-                    const QVector<QRectF>& areaNames);
+// Where a city's name was put.
+struct PlacedName {
+  QString name;
+  QPoint city;
+  QRectF box;
+};
+
+// Returns the names as placed, the starting city's first.
+QVector<PlacedName> PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout,
+                                   const QVector<QRect>& reserved, const QVector<QRectF>& areaNames);
 
 }  // namespace tolva::mapgen

@@ -1,5 +1,6 @@
 // The Japanese words drawn into the pictures: the seats' names and the
-// captions of the end-of-game pictures, as the game itself writes them.
+// captions of the end-of-game pictures, as the game itself writes them. They
+// are also the source texts the English words are looked up by (Words.h).
 #pragma once
 
 namespace tolva::picturegen::text {
@@ -16,5 +17,6 @@ inline constexpr const char* kDrawnGame = "流れ";
 inline constexpr const char* kRon = "ロン";
 inline constexpr const char* kCampaignComplete = "遠征完了";  // the march is over
 inline constexpr const char* kReach = "リーチ";
+inline constexpr const char* kDeclaration = "\u5BA3";  // the first sign of 宣言, on its button
 
 }  // namespace tolva::picturegen::text
