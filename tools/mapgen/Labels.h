@@ -23,8 +23,12 @@ struct PlacedName {
   QRectF box;
 };
 
-// Returns the names as placed, the starting city's first.
+// Returns the names as placed, the starting city's first. With `searchWider`
+// a name may also slide along the sides of its city: the English names are
+// longer and need it in the crowded corners, while the Japanese map keeps
+// the places it has always had.
 QVector<PlacedName> PaintCityNames(QImage& map, const Route& route, const RouteLayout& layout,
-                                   const QVector<QRect>& reserved, const QVector<QRectF>& areaNames);
+                                   const QVector<QRect>& reserved, const QVector<QRectF>& areaNames,
+                                   bool searchWider);
 
 }  // namespace tolva::mapgen

@@ -90,7 +90,7 @@ Drawn Draw(const Features& features, const Route& route, const RouteLayout& layo
   reserved.append(PaintCartouche(img, words));
   reserved.append(PaintLegendPanel(img, words));
   reserved.append(PaintCompass(img, QPoint(1768, 588), 44, words));
-  drawn.names = PaintCityNames(img, route, layout, reserved, areaNames);
+  drawn.names = PaintCityNames(img, route, layout, reserved, areaNames, words.IsEnglish());
   PaintFrame(img);
   ClearKeyColours(img);
 

@@ -13,6 +13,9 @@ namespace {
 
 const QColor kOutline(16, 20, 40);
 
+// The Reach badge's letters keep at least this much of their width.
+constexpr qreal kNarrowestLetters = 0.6;
+
 void Shield(QPainter& p, QPointF c, qreal r, bool fine) {
   p.setPen(QPen(kOutline, 3));
   p.setBrush(GoldGradient(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r)));
@@ -90,8 +93,15 @@ const QRectF kBadge(1, 6, 30, 20);
 QRectF ReachWordBox() { return kBadge.adjusted(3, 4.5, -3, -4.5); }
 
 QPainterPath ReachWord(const QString& reach) {
-  // Capitals, like the name plates: they fill the small box at one height.
-  return FitHeight(TextPath(reach.toUpper(), PGothic(16)), ReachWordBox());
+  // Capitals, like the name plates: they fill the small box at one height,
+  // unless that would squeeze them so narrow that they run together; then
+  // they stand a little lower instead.
+  const QPainterPath letters = TextPath(reach.toUpper(), PGothic(16));
+  const QRectF box = ReachWordBox();
+  const QRectF ink = letters.boundingRect();
+  const qreal squeeze = (box.width() / ink.width()) / (box.height() / ink.height());
+  if (squeeze >= kNarrowestLetters) return FitHeight(letters, box);
+  return FitPath(letters, box, Qt::AlignCenter, kNarrowestLetters);
 }
 
 QImage ReachIcon(int phase, const Words& words) {
