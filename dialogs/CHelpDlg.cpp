@@ -19,9 +19,10 @@ namespace tolva {
 
 namespace {
 
+// The titles are marked for the translation tools: PageTitle() looks them up.
 constexpr HelpPageInfo kPages[] = {
-    {32777, "tolvagame_rule.html", "トルヴァゲームのルール"},
-    {32840, "tolvagame_sousa.html", "トルヴァゲームの操作方法"},
+    {32777, "tolvagame_rule.html", QT_TRANSLATE_NOOP("HelpPages", "トルヴァゲームのルール")},
+    {32840, "tolvagame_sousa.html", QT_TRANSLATE_NOOP("HelpPages", "トルヴァゲームの操作方法")},
 };
 
 // The size the window takes when it is restored from maximised.

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtGlobal>
 #include <cmath>
 
 #include "MapData.h"
@@ -101,10 +102,12 @@ QRect PaintCartouche(QImage& map, const MapWords& words) {
   p.setPen(kInk);
   // The title keeps clear of the laurels on both sides.
   DrawText(p, QRectF(r.left(), r.top() + 12, r.width(), 30), Qt::AlignHCenter | Qt::AlignVCenter,
-           Fitted(words, "アレクサンドロス東征図", Font("IPAMincho", 24, true), r.width() - 100));
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "アレクサンドロス東征図"), Font("IPAMincho", 24, true),
+                  r.width() - 100));
   p.setPen(QColor(92, 66, 40));
   DrawText(p, QRectF(r.left(), r.top() + 44, r.width(), 16), Qt::AlignHCenter | Qt::AlignVCenter,
-           Fitted(words, "マケドニアよりインダス河へ、地中海を巡りて故郷へ", Font("IPAMincho", 11), r.width() - 16));
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "マケドニアよりインダス河へ、地中海を巡りて故郷へ"),
+                  Font("IPAMincho", 11), r.width() - 16));
   p.setPen(QPen(kInk, 0.8));
   p.drawLine(QPointF(r.left() + 70, r.top() + 42), QPointF(r.right() - 70, r.top() + 42));
   return r.toAlignedRect().adjusted(-2, -2, 4, 4);
@@ -144,7 +147,8 @@ QRect PaintCompass(QImage& map, QPoint centre, int radius, const MapWords& words
   p.setBrush(QColor(74, 52, 32));
   p.drawEllipse(QPointF(0, 0), 2.2, 2.2);
   p.setPen(QColor(60, 40, 24));
-  DrawText(p, QRectF(-10, -R - 18, 20, 16), Qt::AlignCenter, Fitted(words, "北", Font("IPAMincho", 13, true), 20));
+  DrawText(p, QRectF(-10, -R - 18, 20, 16), Qt::AlignCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "北"), Font("IPAMincho", 13, true), 20));
   return QRect(centre - QPoint(radius + 2, radius + 20), centre + QPoint(radius + 2, radius + 2));
 }
 
@@ -156,18 +160,20 @@ QRect PaintLegendPanel(QImage& map, const MapWords& words) {
   Panel(p, r);
   p.setPen(kInk);
   DrawText(p, QRectF(r.left(), r.top() + 7, r.width(), 16), Qt::AlignHCenter,
-           Fitted(words, "凡　例", Font("IPAMincho", 13, true), r.width() - 16));
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "凡　例"), Font("IPAMincho", 13, true), r.width() - 16));
   // The samples' words run from x 104 to the panel's inner rule.
   const double sampleWidth = r.right() - 8 - 104;
-  DrawText(p, QPointF(104, 436), Fitted(words, "行軍路と都市", Font("IPAPGothic", 11), sampleWidth));
-  DrawText(p, QPointF(104, 454), Fitted(words, "進軍した道と征服した都市", Font("IPAPGothic", 11), sampleWidth));
+  DrawText(p, QPointF(104, 436),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "行軍路と都市"), Font("IPAPGothic", 11), sampleWidth));
+  DrawText(p, QPointF(104, 454),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "進軍した道と征服した都市"), Font("IPAPGothic", 11), sampleWidth));
   // River and mountains.
   p.setPen(QPen(QColor(58, 108, 160), 1.2, Qt::SolidLine, Qt::RoundCap));
   QPainterPath river(QPointF(66, 470));
   river.cubicTo(QPointF(74, 466), QPointF(80, 474), QPointF(95, 469));
   p.drawPath(river);
   p.setPen(kInk);
-  DrawText(p, QPointF(104, 473), Fitted(words, "河川", Font("IPAPGothic", 11), 50));
+  DrawText(p, QPointF(104, 473), Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "河川"), Font("IPAPGothic", 11), 50));
   for (int k = 0; k < 3; ++k) {
     const QPointF base(160 + k * 8, 472);
     p.setPen(Qt::NoPen);
@@ -179,7 +185,8 @@ QRect PaintLegendPanel(QImage& map, const MapWords& words) {
     p.drawPolyline(QPolygonF{base + QPointF(-4, 0), base + QPointF(0, -6), base + QPointF(4, 0)});
   }
   p.setPen(kInk);
-  DrawText(p, QPointF(190, 473), Fitted(words, "山脈", Font("IPAPGothic", 11), r.right() - 8 - 190));
+  DrawText(p, QPointF(190, 473),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "山脈"), Font("IPAPGothic", 11), r.right() - 8 - 190));
   // Scale bar: about 0.236 pixels to the kilometre at the map's middle latitudes.
   const double pxPerKm = 0.2358;
   const QPointF o(66, 500);
@@ -194,7 +201,7 @@ QRect PaintLegendPanel(QImage& map, const MapWords& words) {
   for (int km : {0, 200, 400}) p.drawText(QRectF(o.x() + km * pxPerKm - 14, o.y() + 5, 28, 12), Qt::AlignHCenter, QString::number(km));
   p.drawText(QPointF(o.x() + 500 * pxPerKm + 4, o.y() + 6), QStringLiteral("km"));
   DrawText(p, QRectF(r.left(), r.bottom() - 20, r.width(), 12), Qt::AlignHCenter,
-           Fitted(words, "500 km ≒ 2700 スタディオン", Font("IPAPGothic", 9), r.width() - 16));
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "500 km ≒ 2700 スタディオン"), Font("IPAPGothic", 9), r.width() - 16));
   return r.toAlignedRect().adjusted(-2, -2, 4, 4);
 }
 
