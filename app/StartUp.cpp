@@ -61,6 +61,7 @@ int InstallGameTranslations(QCoreApplication& app) {
   QDirIterator qmFiles(QStringLiteral(":/i18n"), {QStringLiteral("*.qm")}, QDir::Files);
   while (qmFiles.hasNext()) {
     auto* translator = new QTranslator(&app);
+    translator->setObjectName(QLatin1String(kGameTranslationName));
     if (translator->load(qmFiles.next()) && QCoreApplication::installTranslator(translator)) {
       ++installed;
     } else {

@@ -41,7 +41,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   for (QLabel* label : {product, subtitle, notice}) label->setTextFormat(Qt::PlainText);
   subtitle->setWordWrap(true);
 
-  auto* historyLabel = new QLabel(Tr(qt_context::kDialogs, kAboutHistoryLabel), this);
+  auto* historyLabel = new QLabel(Tr(qt_context::kDialogs, kAboutHistoryLabel, kAboutHistoryNote), this);
   history_ = new QPlainTextEdit(this);
   history_->setReadOnly(true);
   history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -128,14 +128,16 @@ void CBackSet::BuildControls() {
   howTo->move(UnitsToPixelsX(9), UnitsToPixelsY(41));
 
   // OK and Cancel stand side by side in the top right corner, however wide
-  // the labels make the dialog.
-  const int width =
-      std::max(UnitsToPixelsX(kDialogUnitsWide), UnitsToPixelsX(9) + labelsWide + kLabelMargin);
+  // the labels make the dialog; a "change" button that its text widens
+  // widens the dialog too.
+  PlaceControl(*change_, 208, 68, 27, 14);
+  const int width = std::max({UnitsToPixelsX(kDialogUnitsWide),
+                              UnitsToPixelsX(9) + labelsWide + kLabelMargin,
+                              change_->geometry().right() + 1 + kButtonMargin});
   PlaceControl(*save_, 144, 2, 54, 20);
   PlaceControl(*cancel_, 198, 2, 45, 20);
   cancel_->move(width - kButtonMargin - cancel_->width(), cancel_->y());
   save_->move(cancel_->x() - save_->width(), save_->y());
-  PlaceControl(*change_, 208, 68, 27, 14);
   setFixedSize(width, UnitsToPixelsY(kDialogUnitsHigh));
 }
 

@@ -14,8 +14,10 @@ inline QString QtText(std::string_view text) {
 
 // A text of the program in the player's language: its translation in
 // `context` when English is installed, the text itself otherwise.
-inline QString Tr(const char* context, std::string_view text) {
-  return QCoreApplication::translate(context, std::string(text).c_str());
+// `disambiguation` tells apart two uses of the same Japanese that read
+// differently in English.
+inline QString Tr(const char* context, std::string_view text, const char* disambiguation = nullptr) {
+  return QCoreApplication::translate(context, std::string(text).c_str(), disambiguation);
 }
 
 // The contexts of the texts the shell and the dialogs hold themselves.

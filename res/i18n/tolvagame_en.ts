@@ -772,19 +772,19 @@ Your progress has not been saved.</translation>
     </message>
     <message>
         <source>初級コース　　　　　銀貨 10,000枚</source>
-        <translation>Beginner course — 10,000 silver coins</translation>
+        <translation>Beginner     10,000 silver coins</translation>
     </message>
     <message>
         <source>中級コース　　　　　銀貨  5,000枚</source>
-        <translation>Intermediate course — 5,000 silver coins</translation>
+        <translation>Intermediate  5,000 silver coins</translation>
     </message>
     <message>
         <source>上級コース　　　　　銀貨  3,000枚</source>
-        <translation>Advanced course — 3,000 silver coins</translation>
+        <translation>Advanced      3,000 silver coins</translation>
     </message>
     <message>
         <source>プロコース　　　　　銀貨  1,000枚</source>
-        <translation>Pro course — 1,000 silver coins</translation>
+        <translation>Pro           1,000 silver coins</translation>
     </message>
     <message>
         <source>初心者の方はこのコースを選択してください。カンニングもできます。</source>
@@ -849,6 +849,11 @@ Your progress has not been saved.</translation>
     <message>
         <source>バージョン情報</source>
         <translation>About TolvaGame</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <comment>version history</comment>
+        <translation>Version history</translation>
     </message>
     <message>
         <source>確認 (&amp;Y)</source>
