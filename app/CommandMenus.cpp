@@ -14,7 +14,6 @@
 #include "table/Canvas.h"
 #include "table/Host.h"
 #include "table/SettingsSchema.h"
-#include "res/Translation.h"
 
 namespace tolva {
 
@@ -123,12 +122,10 @@ void CommandMenus::RunCommand(int id) {
 
     // --- help ------------------------------------------------------------------------------
     case kCmdHelpRules:
-      shell_.ShowHelpPage("tolvagame_rule.html",
-                         Translated(text_context::kTitles, "トルヴァゲームのルール"));
+      shell_.ShowHelpPage("tolvagame_rule.html", "トルヴァゲームのルール");
       return;
     case kCmdHelpControls:
-      shell_.ShowHelpPage("tolvagame_sousa.html",
-                         Translated(text_context::kTitles, "トルヴァゲームの操作方法"));
+      shell_.ShowHelpPage("tolvagame_sousa.html", "トルヴァゲームの操作方法");
       return;
     case kCmdChronicle: shell_.ShowChronicle(); return;
     case kCmdAbout: shell_.ShowAbout(); return;

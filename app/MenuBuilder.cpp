@@ -9,7 +9,7 @@ namespace tolva {
 
 void FillMenu(QMenu& menu, const MenuItems& items) {
   for (const MenuItem& item : items) {
-    const QString text = Tr(qt_context::kMenus, item.text);
+    const QString text = Tr(text_context::kMenus, item.text);
     switch (item.kind) {
       case MenuItem::Kind::Separator:
         menu.addSeparator();

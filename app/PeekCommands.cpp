@@ -11,12 +11,12 @@ int PeekSeatOfCommand(int command) {
 }
 
 QString PeekButtonTip(int seat) {
-  return Tr(qt_context::kHoverHelp, "%1の\n手札のカンニング").arg(QtText(SeatName(seat)));
+  return Tr(text_context::kHoverHelp, "%1の\n手札のカンニング").arg(QtText(SeatName(seat)));
 }
 
 QString PlatePeekHint(int seat) {
   if (!IsComputerSeat(seat)) return {};
-  return Tr(qt_context::kHoverHelp, "\n\n※ 名札をクリックすると、%1の\n手札をカンニングできます")
+  return Tr(text_context::kHoverHelp, "\n\n※ 名札をクリックすると、%1の\n手札をカンニングできます")
       .arg(QtText(SeatName(seat)));
 }
 

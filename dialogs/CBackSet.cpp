@@ -66,7 +66,7 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       context_(std::move(context)) {
-  setWindowTitle(Tr(qt_context::kDialogs, kBackSetCaption));
+  setWindowTitle(Tr(text_context::kDialogs, kBackSetCaption));
   PlainMnemonics::Install(*this);
   setFont(ProportionalDialogFont());
   setMouseTracking(true);
@@ -91,8 +91,8 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
 }
 
 void CBackSet::BuildControls() {
-  defaultRadio_ = new QRadioButton(Tr(qt_context::kDialogs, kBackDefaultText), this);
-  freeRadio_ = new QRadioButton(Tr(qt_context::kDialogs, kBackFreeText), this);
+  defaultRadio_ = new QRadioButton(Tr(text_context::kDialogs, kBackDefaultText), this);
+  freeRadio_ = new QRadioButton(Tr(text_context::kDialogs, kBackFreeText), this);
   auto* sources = new QButtonGroup(this);
   sources->addButton(defaultRadio_, kDefaultPreview);
   sources->addButton(freeRadio_, kFreePreview);
@@ -102,9 +102,9 @@ void CBackSet::BuildControls() {
   connect(defaultRadio_, &QRadioButton::clicked, this, &CBackSet::PlayClick);
   connect(freeRadio_, &QRadioButton::clicked, this, &CBackSet::PlayClick);
 
-  save_ = new QPushButton(SaveButtonIcon(), Tr(qt_context::kDialogs, kBackSaveText), this);
-  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), Tr(qt_context::kDialogs, kBackCancelText), this);
-  change_ = new QPushButton(Tr(qt_context::kDialogs, kBackChangeText), this);
+  save_ = new QPushButton(SaveButtonIcon(), Tr(text_context::kDialogs, kBackSaveText), this);
+  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), Tr(text_context::kDialogs, kBackCancelText), this);
+  change_ = new QPushButton(Tr(text_context::kDialogs, kBackChangeText), this);
   for (QPushButton* button : {save_, cancel_}) button->setIconSize(kButtonImageSize);
   save_->setDefault(true);
   cancel_->setAutoDefault(false);
@@ -113,11 +113,11 @@ void CBackSet::BuildControls() {
   connect(cancel_, &QPushButton::clicked, this, &CBackSet::reject);
   connect(change_, &QPushButton::clicked, this, &CBackSet::ChooseFile);
 
-  frameLine_ = new QCheckBox(Tr(qt_context::kDialogs, kBackFrameLineText), this);
+  frameLine_ = new QCheckBox(Tr(text_context::kDialogs, kBackFrameLineText), this);
   PlaceControl(*frameLine_, 17, 210, 109, 10);
 
-  auto* choose = new QLabel(Tr(qt_context::kDialogs, kBackChooseLabel), this);
-  auto* howTo = new QLabel(Tr(qt_context::kDialogs, kBackHowToLabel), this);
+  auto* choose = new QLabel(Tr(text_context::kDialogs, kBackChooseLabel), this);
+  auto* howTo = new QLabel(Tr(text_context::kDialogs, kBackHowToLabel), this);
   int labelsWide = 0;
   for (QLabel* label : {choose, howTo}) {
     label->setTextFormat(Qt::PlainText);
@@ -212,7 +212,7 @@ void CBackSet::OnFrameLineToggled(bool on) {
 
 void CBackSet::ChooseFile() {
   const QString path = QFileDialog::getOpenFileName(
-      this, Tr(qt_context::kDialogs, kImageFileDialogTitle), QString(), QtFileFilter(kImageFileFilter));
+      this, Tr(text_context::kDialogs, kImageFileDialogTitle), QString(), QtFileFilter(kImageFileFilter));
   if (!path.isEmpty()) SetFreeImageFromPath(path);
 }
 

@@ -28,14 +28,14 @@ QString Field(const QString& value) {
 QString SeatNameText(int seat) { return QtText(SeatName(seat)); }
 
 QStringList Heading() {
-  QStringList fields{Tr(qt_context::kChronicle, text::kCsvTime),       Tr(qt_context::kChronicle, text::kCsvCampaign),   Tr(qt_context::kChronicle, text::kCsvCourse),
-                     Tr(qt_context::kChronicle, text::kCsvCityNumber), Tr(qt_context::kChronicle, text::kCsvCity),       Tr(qt_context::kChronicle, text::kCsvGameNo),
-                     Tr(qt_context::kChronicle, text::kCsvJokers),     Tr(qt_context::kChronicle, text::kCsvResult),     Tr(qt_context::kChronicle, text::kCsvResultSeat),
-                     Tr(qt_context::kChronicle, text::kCsvPayer)};
-  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(qt_context::kChronicle, text::kCsvPayment).arg(SeatNameText(seat));
-  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(qt_context::kChronicle, text::kCsvPurse).arg(SeatNameText(seat));
-  fields << Tr(qt_context::kChronicle, text::kCsvPendingPool) << Tr(qt_context::kChronicle, text::kCsvTurns) << Tr(qt_context::kChronicle, text::kCsvReach);
-  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(qt_context::kChronicle, text::kCsvCalls).arg(SeatNameText(seat));
+  QStringList fields{Tr(text_context::kChronicle, text::kCsvTime),       Tr(text_context::kChronicle, text::kCsvCampaign),   Tr(text_context::kChronicle, text::kCsvCourse),
+                     Tr(text_context::kChronicle, text::kCsvCityNumber), Tr(text_context::kChronicle, text::kCsvCity),       Tr(text_context::kChronicle, text::kCsvGameNo),
+                     Tr(text_context::kChronicle, text::kCsvJokers),     Tr(text_context::kChronicle, text::kCsvResult),     Tr(text_context::kChronicle, text::kCsvResultSeat),
+                     Tr(text_context::kChronicle, text::kCsvPayer)};
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvPayment).arg(SeatNameText(seat));
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvPurse).arg(SeatNameText(seat));
+  fields << Tr(text_context::kChronicle, text::kCsvPendingPool) << Tr(text_context::kChronicle, text::kCsvTurns) << Tr(text_context::kChronicle, text::kCsvReach);
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvCalls).arg(SeatNameText(seat));
   return fields;
 }
 
@@ -47,7 +47,7 @@ QStringList Line(const GameRow& row) {
                      QString::number(row.campaign + 1),
                      QtText(CourseName(g.course)),
                      QString::number(g.city),
-                     Tr(qt_context::kCityNames, g.cityName),
+                     Tr(text_context::kCityNames, g.cityName),
                      QString::number(g.gameNo),
                      QString::number(g.jokers),
                      ResultText(g),
@@ -59,7 +59,7 @@ QStringList Line(const GameRow& row) {
   for (int seat = 0; seat < kSeats; ++seat)
     if (g.seats[seat].reach) reach << SeatNameText(seat);
   fields << QString::number(g.pendingPool) << QString::number(g.turns)
-         << reach.join(Tr(qt_context::kChronicle, text::kCsvNameSeparator));
+         << reach.join(Tr(text_context::kChronicle, text::kCsvNameSeparator));
   // Games recorded before calls were counted leave the calls empty.
   for (const SeatOutcome& seat : g.seats)
     fields << (row.callsKnown ? QString::number(seat.calls) : QString());

@@ -12,24 +12,31 @@
 
 namespace tolva {
 
-// The groups the texts are translated in (the contexts of res/i18n/*.ts).
+// The groups the texts are translated in (the contexts of res/i18n/*.ts),
+// for the layers without Qt and for the shell's Tr() alike.
 namespace text_context {
-inline constexpr std::string_view kStringTable = "StringTable";
-inline constexpr std::string_view kCourses = "Courses";
-inline constexpr std::string_view kSeatNames = "SeatNames";
-inline constexpr std::string_view kCityNames = "CityNames";
-inline constexpr std::string_view kResultKinds = "ResultKinds";
-inline constexpr std::string_view kSettlement = "Settlement";
-inline constexpr std::string_view kProfiles = "Profiles";
-inline constexpr std::string_view kStory = "Story";
-inline constexpr std::string_view kTitles = "Titles";
+inline constexpr char kStringTable[] = "StringTable";  // numbered texts, and notes before them
+inline constexpr char kCourses[] = "Courses";
+inline constexpr char kSeatNames[] = "SeatNames";
+inline constexpr char kCityNames[] = "CityNames";
+inline constexpr char kResultKinds[] = "ResultKinds";
+inline constexpr char kSettlement[] = "Settlement";
+inline constexpr char kProfiles[] = "Profiles";
+inline constexpr char kTitles[] = "Titles";            // window titles
+inline constexpr char kMenus[] = "Menus";
+inline constexpr char kHoverHelp[] = "HoverHelp";      // the hover help the shell builds itself
+inline constexpr char kDialogs[] = "Dialogs";
+inline constexpr char kStory[] = "Story";
+inline constexpr char kChronicle[] = "Chronicle";
 }  // namespace text_context
 
 // Turns `text` of `context` into the player's language; returns the text
 // unchanged when it has no translation.
 using TextTranslator = std::function<std::string(std::string_view context, std::string_view text)>;
 
-// Installs the translator (an empty one brings the written texts back).
+// Installs the translator (an empty one brings the written texts back). The
+// program installs one once, at start-up; views handed out before another is
+// installed no longer hold.
 void InstallTextTranslator(TextTranslator translator);
 
 // `text` in the player's language. The view stays valid for the whole run:

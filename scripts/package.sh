@@ -16,7 +16,8 @@ cd "$(dirname "$0")/.."
 release=build-release
 package=tolvagame
 maintainer="TolvaGame developers <tolvagame@users.noreply.github.com>"
-# Loaded at run time, so no library dependency names them: the Japanese font,
+# Loaded at run time, so no library dependency names them: the Japanese font
+# and the Latin one of the English help pages,
 # the platform plugins (X11), the TIFF reader for card backs, Qt's Japanese
 # button texts, the SQLite driver of the chronicle; native Wayland comes with
 # qt6-wayland.

@@ -751,14 +751,6 @@ Your progress has not been saved.</translation>
         <source>トルヴァゲーム</source>
         <translation>TolvaGame</translation>
     </message>
-    <message>
-        <source>トルヴァゲームのルール</source>
-        <translation>TolvaGame Rules</translation>
-    </message>
-    <message>
-        <source>トルヴァゲームの操作方法</source>
-        <translation>How to Play TolvaGame</translation>
-    </message>
 </context>
 <context>
     <name>Dialogs</name>

@@ -112,7 +112,7 @@ void ExpectEnglishMenu(const MenuItems& items, const std::string& where) {
   std::set<QChar> mnemonics;
   for (const MenuItem& item : items) {
     if (item.kind == MenuItem::Kind::Separator) continue;
-    const QString text = Tr(qt_context::kMenus, item.text);
+    const QString text = Tr(text_context::kMenus, item.text);
     EXPECT_FALSE(HasJapanese(text)) << where << ": " << text.toStdString();
     const qsizetype amp = text.indexOf(u'&');
     ASSERT_GE(amp, 0) << where << ": no mnemonic in " << text.toStdString();
@@ -141,14 +141,14 @@ TEST_F(EnglishTextsTest, EveryDialogTextStoryLineAndChronicleText) {
       kAboutOkText, kAboutProductName, kAboutSubtitle, kAboutNotice};
   dialogs.insert(dialogs.end(), kCourseTexts.begin(), kCourseTexts.end());
   dialogs.insert(dialogs.end(), kCourseTips.begin(), kCourseTips.end());
-  for (const std::string_view text : dialogs) ExpectEnglish(Tr(qt_context::kDialogs, text), std::string(text));
-  ExpectEnglish(Tr(qt_context::kDialogs, VersionHistoryText()), "version history");
-  EXPECT_NE(Tr(qt_context::kDialogs, kAboutHistoryLabel, kAboutHistoryNote),
-            Tr(qt_context::kDialogs, kAboutCaption))
+  for (const std::string_view text : dialogs) ExpectEnglish(Tr(text_context::kDialogs, text), std::string(text));
+  ExpectEnglish(Tr(text_context::kDialogs, VersionHistoryText()), "version history");
+  EXPECT_NE(Tr(text_context::kDialogs, kAboutHistoryLabel, kAboutHistoryNote),
+            Tr(text_context::kDialogs, kAboutCaption))
       << "the label over the versions is not the caption";
 
   for (const std::string_view line : kStoryLines)
-    if (!QtText(line).trimmed().isEmpty()) ExpectEnglish(Tr(qt_context::kStory, line), std::string(line));
+    if (!QtText(line).trimmed().isEmpty()) ExpectEnglish(Tr(text_context::kStory, line), std::string(line));
 
   for (const std::string_view text :
        {kTitle, kCampaignLabel, kAllCampaigns, kCampaignItem, kCampaignUnderWay, kCampaignBeforeChronicle,
@@ -162,9 +162,9 @@ TEST_F(EnglishTextsTest, EveryDialogTextStoryLineAndChronicleText) {
         kCsvJokers, kCsvResult, kCsvResultSeat, kCsvPayer, kCsvPayment, kCsvPurse, kCsvPendingPool,
         kCsvTurns, kCsvReach, kCsvCalls, kSetAsideMessage, kLockedMessage, kDiskFullMessage,
         kReadOnlyMessage, kUnavailableMessage, kNewerMessage})
-    ExpectEnglish(Tr(qt_context::kChronicle, text), std::string(text));
-  ExpectEnglish(Tr(qt_context::kMenus, kHelpMenuItem), "chronicle menu item");
-  ExpectEnglish(Tr(qt_context::kCityNames, "アンフィポリス"), "city name");
+    ExpectEnglish(Tr(text_context::kChronicle, text), std::string(text));
+  ExpectEnglish(Tr(text_context::kMenus, kHelpMenuItem), "chronicle menu item");
+  ExpectEnglish(Tr(text_context::kCityNames, "アンフィポリス"), "city name");
 }
 
 // The width a push or tool button's face needs: its text beside or under its
@@ -233,7 +233,7 @@ TEST_F(EnglishTextsTest, TheDialogsInEnglishCutNoText) {
     // The story scrolls in a square with a margin on either side.
     const QFontMetrics story(course.font());
     for (int i = 0; i < kStoryDrawnLines; ++i)
-      EXPECT_LE(story.horizontalAdvance(Tr(qt_context::kStory, kStoryLines[i])),
+      EXPECT_LE(story.horizontalAdvance(Tr(text_context::kStory, kStoryLines[i])),
                 COpenning::kClientWidth - 2 * kStoryMargin)
           << kStoryLines[i];
   }

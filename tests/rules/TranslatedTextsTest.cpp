@@ -1,7 +1,7 @@
 // The texts of the layers without Qt in another language: the translator the
-// shell installs is asked for each text with its context, the places of a
-// pattern are filled in the translation's order, and without a translator
-// the Japanese stays as written.
+// shell installs is asked for each text once, in its context, and the places
+// of a pattern are filled in the translation's order. (That the Japanese
+// stays as written without one, the Japanese tests of every layer show.)
 #include <gtest/gtest.h>
 
 #include <map>
@@ -43,14 +43,6 @@ TEST(FillInTest, PlacesArgumentsByNumberInAnyOrderAndLeavesOthersAlone) {
   EXPECT_EQ(FillIn("『 %1 の%2』", {"セレウコス", "上がり"}), "『 セレウコス の上がり』");
   EXPECT_EQ(FillIn("%1%% and %3", {"50"}), "50%% and %3");
   EXPECT_EQ(FillIn("100%", {"x"}), "100%");
-}
-
-TEST_F(TranslatedTextsTest, WithoutATranslatorTheWrittenTextComesBack) {
-  EXPECT_EQ(StringText(kMsgAskPon), "「ポン」しますか");
-  EXPECT_EQ(CourseName(4), "プロ");
-  EXPECT_EQ(SeatName(kHumanSeat), "アレクサンドロス");
-  EXPECT_EQ(ResultKindName(kTsumo), "ツモ上がり");
-  EXPECT_EQ(SeatName(kSeats), "");
 }
 
 TEST_F(TranslatedTextsTest, EachTextIsAskedForOnceInItsContextAndKept) {
@@ -104,24 +96,6 @@ TEST_F(TranslatedTextsTest, TheSettlementIsBuiltFromTranslatedLinesAndNames) {
                                     "Lysimachus = -2\n"
                                     "Alexander = -2\n" +
                                     rule + "Reach stakes pool = 3\n" + rule + "Ptolemy = 13\n");
-}
-
-TEST_F(TranslatedTextsTest, ADrawnGameAndTheProfilesReadTheTranslations) {
-  TableState t = testing::EmptyTable();
-  testing::ScriptedRulesHost host;
-  CThink think{t, host};
-  t.ResultSeat = 5 + 3;  // drawn; seat 3 opened
-  t.PendingPool = 2;
-  english.entries = {{"Settlement|『流れ』\n\n", "“Drawn game”\n\n"},
-                     {"Settlement|打ち出し親は %1 が継続します。\n", "%1 opens the next game again.\n"},
-                     {"Settlement|保留コインは %1 枚あります\n\n", "Pending coins: %1\n\n"},
-                     {"SeatNames|リュシマコス", "Lysimachus"},
-                     {"Profiles|ラゴスの子、プトレマイオス", "Ptolemy, son of Lagus"}};
-  InstallTextTranslator(english.Translator());
-  EXPECT_EQ(think.SettleGame(), "“Drawn game”\n\nLysimachus opens the next game again.\nPending coins: 2\n\n");
-  const std::string profile = think.ProfileText(1);
-  EXPECT_EQ(profile.substr(0, profile.find('\n')), "Ptolemy, son of Lagus");
-  EXPECT_NE(profile.find("【367?-283B.C.】\n"), std::string::npos) << "lines without a translation stay";
 }
 
 }  // namespace
