@@ -48,8 +48,10 @@ bool HasJapanese(const QString& text) {
 }
 
 struct EnglishTextsTest : ::testing::Test {
+  const QFont japaneseFont = QApplication::font();
   void SetUp() override { ASSERT_GE(InstallGameTranslations(*qApp), 2) << "the program's and the names'"; }
   void TearDown() override {
+    QApplication::setFont(japaneseFont);
     for (QTranslator* translator : qApp->findChildren<QTranslator*>(QLatin1String(kGameTranslationName))) {
       QCoreApplication::removeTranslator(translator);
       delete translator;
