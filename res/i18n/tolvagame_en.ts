@@ -1212,7 +1212,7 @@ Your progress has not been saved.</translation>
     </message>
     <message>
         <source>第%1次遠征（%2コース）%3 〜 %4</source>
-        <translation>Campaign %1 (%2 course) %3 – %4</translation>
+        <translation>Campaign %1 (%2 course): %3 – %4</translation>
     </message>
     <message>
         <source>進行中</source>
@@ -1220,7 +1220,7 @@ Your progress has not been saved.</translation>
     </message>
     <message>
         <source>記録開始前</source>
-        <translation>before the chronicle began</translation>
+        <translation>before the chronicle</translation>
     </message>
     <message>
         <source>CSV に書き出す(&amp;E)...</source>
