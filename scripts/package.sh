@@ -16,11 +16,12 @@ cd "$(dirname "$0")/.."
 release=build-release
 package=tolvagame
 maintainer="TolvaGame developers <tolvagame@users.noreply.github.com>"
-# Loaded at run time, so no library dependency names them: the Japanese font,
+# Loaded at run time, so no library dependency names them: the Japanese font
+# and the Latin one of the English help pages,
 # the platform plugins (X11), the TIFF reader for card backs, Qt's Japanese
 # button texts, the SQLite driver of the chronicle; native Wayland comes with
 # qt6-wayland.
-run_time_depends="fonts-ipafont-gothic, qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, libqt6sql6-sqlite"
+run_time_depends="fonts-ipafont-gothic, fonts-dejavu-core, qt6-qpa-plugins, qt6-image-formats-plugins, qt6-translations-l10n, libqt6sql6-sqlite"
 recommends="qt6-wayland"
 
 # Debian's hardening flags (stack protector, fortified functions, read-only
