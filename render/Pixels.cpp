@@ -62,8 +62,13 @@ QImage* RasterTarget(QPainter& painter, QPoint& origin) {
 void CopyRects(QPainter& painter, const QImage& source, const std::vector<QRect>& rects) {
   QPoint origin;
   QImage* target = RasterTarget(painter, origin);
-  if (target == nullptr || source.isNull() || target->format() != source.format() ||
-      source.depth() != 32) {
+  // The window's picture on an X11 desktop carries premultiplied alpha; an
+  // opaque picture is copied onto it word for word, as QPainter copies it.
+  const bool copies =
+      target != nullptr && source.depth() == 32 &&
+      (target->format() == source.format() ||
+       (source.format() == kSurfaceFormat && target->format() == QImage::Format_ARGB32_Premultiplied));
+  if (source.isNull() || !copies) {
     for (const QRect& r : rects)
       if (!r.isEmpty()) painter.drawImage(r.topLeft(), source, r);
     return;
