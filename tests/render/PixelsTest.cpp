@@ -47,5 +47,29 @@ TEST(CopyRects, WhatLandsIsWhatThePainterDrawsOnEveryWindowFormat) {
   }
 }
 
+// A window of device pixel ratio 2 is painted in device pixels through a
+// painter scaled back by a half: the squares still land one to one.
+TEST(CopyRects, ThroughAPainterScaledBackOnADenserPicture) {
+  const QImage canvas = Canvas();
+  const std::vector<QRect> squares{QRect(2, 3, 12, 12), QRect(40, 30, 12, 12)};
+  QImage copied(canvas.size(), kSurfaceFormat), drawn(canvas.size(), kSurfaceFormat);
+  for (QImage* window : {&copied, &drawn}) {
+    window->fill(Qt::black);
+    window->setDevicePixelRatio(2);
+  }
+  {
+    QPainter painter(&copied);
+    painter.setTransform(QTransform::fromScale(0.5, 0.5));
+    CopyRects(painter, canvas, squares);
+  }
+  {
+    QPainter painter(&drawn);
+    painter.setTransform(QTransform::fromScale(0.5, 0.5));
+    for (const QRect& r : squares) painter.drawImage(r.topLeft(), canvas, r);
+  }
+  EXPECT_EQ(copied, drawn);
+  EXPECT_EQ(copied.pixel(45, 35), canvas.pixel(45, 35));
+}
+
 }  // namespace
 }  // namespace tolva
