@@ -19,7 +19,9 @@
 #include "app/StartUp.h"
 #include "dialogs/COpenning.h"
 #include "dialogs/ChronicleWindow.h"
+#include "dialogs/QtText.h"
 #include "res/ChronicleTexts.h"
+#include "res/Language.h"
 #include "res/StringTable.h"
 #include "rules/Card.h"
 #include "table/PeekChannel.h"
@@ -44,8 +46,15 @@ CTolvaApp::CTolvaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QString::fromLatin1(kProfileApplication));
   setDesktopFileName(QStringLiteral("io.github.tolvagame.TolvaGame"));  // its menu entry
   setWindowIcon(QIcon(QStringLiteral(":/icons/tolvagame.png")));
-  InstallQtTranslation(*this);
-  UseJapaneseFont(*this);
+  // The language is chosen once; everything with words follows it.
+  SetActiveLanguage(LanguageOfThisDesktop());
+  if (ActiveLanguage() == Language::English) {
+    InstallGameTranslations(*this);  // Qt's own buttons are English already
+    UseEnglishFont(*this);
+  } else {
+    InstallQtTranslation(*this);
+    UseJapaneseFont(*this);
+  }
   UseProgramStyle(*this);
   KeepFixedSizeWindowsUnmaximized(*this);
   UseHoverHelpColours();
@@ -131,7 +140,7 @@ bool CTolvaApp::InitInstance() {
     frame_->PlaceAsPeekWindow();
     frame_->show();
   } else {
-    frame_->setWindowTitle(QString::fromUtf8(kStartTitle));
+    frame_->setWindowTitle(QtText(Translated(text_context::kTitles, kStartTitle)));
     frame_->show();
   }
   return true;

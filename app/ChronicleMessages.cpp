@@ -13,15 +13,15 @@ ChronicleMessage MessageFor(ChronicleProblem problem, const QString& file) {
   switch (problem) {
     case ChronicleProblem::None: break;
     case ChronicleProblem::SetAside:
-      return {QtText(text::kSetAsideMessage).arg(file), MessageStyle::Information};
-    case ChronicleProblem::Locked: return {QtText(text::kLockedMessage), MessageStyle::Error};
-    case ChronicleProblem::DiskFull: return {QtText(text::kDiskFullMessage), MessageStyle::Error};
+      return {Tr(text_context::kChronicle, text::kSetAsideMessage).arg(file), MessageStyle::Information};
+    case ChronicleProblem::Locked: return {Tr(text_context::kChronicle, text::kLockedMessage), MessageStyle::Error};
+    case ChronicleProblem::DiskFull: return {Tr(text_context::kChronicle, text::kDiskFullMessage), MessageStyle::Error};
     case ChronicleProblem::ReadOnly:
-      return {QtText(text::kReadOnlyMessage).arg(file), MessageStyle::Error};
+      return {Tr(text_context::kChronicle, text::kReadOnlyMessage).arg(file), MessageStyle::Error};
     case ChronicleProblem::Unavailable:
-      return {QtText(text::kUnavailableMessage).arg(file), MessageStyle::Error};
+      return {Tr(text_context::kChronicle, text::kUnavailableMessage).arg(file), MessageStyle::Error};
     case ChronicleProblem::Newer:
-      return {QtText(text::kNewerMessage).arg(file), MessageStyle::Information};
+      return {Tr(text_context::kChronicle, text::kNewerMessage).arg(file), MessageStyle::Information};
   }
   return {};
 }

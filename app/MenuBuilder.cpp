@@ -3,12 +3,13 @@
 #include <QAction>
 #include <QMenu>
 #include <QString>
+#include "dialogs/QtText.h"
 
 namespace tolva {
 
 void FillMenu(QMenu& menu, const MenuItems& items) {
   for (const MenuItem& item : items) {
-    const QString text = QString::fromStdString(item.text);
+    const QString text = Tr(text_context::kMenus, item.text);
     switch (item.kind) {
       case MenuItem::Kind::Separator:
         menu.addSeparator();

@@ -12,6 +12,7 @@
 #include "table/Host.h"
 #include "table/OpenMode.h"
 #include "table/SettingsSchema.h"
+#include "res/Translation.h"
 
 namespace tolva {
 
@@ -39,8 +40,8 @@ void CommandMenus::ToggleAutoStart() {
   Settings settings(host_.Store());
   const bool wasOn = OnWhenOne(settings.AutoStart());
   settings.SetAutoStart(wasOn ? 0 : 1);
-  const std::string prefix =
-      std::string("自動スタート") + (wasOn ? "の設定を解除しました\n" : "に設定しました\n");
+  const std::string prefix = std::string(Translated(
+      text_context::kStringTable, wasOn ? "自動スタートの設定を解除しました\n" : "自動スタートに設定しました\n"));
   host_.ShowMessage(prefix, kMsgFromNextStart, MessageStyle::Information);
 }
 
@@ -60,8 +61,8 @@ void CommandMenus::SetJokerCount(int jokers) {
   if (settings.Joker() == jokers) return;
   settings.SetJoker(jokers);
   // The deck on the table stays as dealt; the next game reads the new count.
-  char prefix[64];
-  std::snprintf(prefix, sizeof prefix, "ジョーカーの使用枚数 %d枚\n", jokers);
+  const std::string prefix =
+      FillIn(Translated(text_context::kStringTable, "ジョーカーの使用枚数 %1枚\n"), {std::to_string(jokers)});
   host_.ShowMessage(prefix, kMsgFromNextGame, MessageStyle::Information);
 }
 

@@ -11,6 +11,7 @@
 #include "render/PictureSource.h"
 #include "render/Pixels.h"
 #include "rules/Card.h"
+#include "dialogs/QtText.h"
 
 namespace tolva {
 
@@ -70,10 +71,9 @@ PeekButtonRow::PeekButtonRow(std::function<void(int command)> onCommand, QWidget
     button->setIcon(PeekIcon(sheets, command.image));
     if (button->icon().isNull()) {
       // Without its picture the button still names its seat.
-      const std::string_view name = kSeatNames[static_cast<size_t>(command.Seat())];
-      button->setText(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).left(1));
+      button->setText(QtText(SeatName(command.Seat())).left(1));
     }
-    button->setToolTip(QString::fromUtf8(command.tooltip));
+    button->setToolTip(PeekButtonTip(command.Seat()));
     button->setCursor(Qt::PointingHandCursor);
     connect(button, &QToolButton::clicked, this,
             [onCommand, id = command.command] { onCommand(id); });

@@ -1,6 +1,7 @@
 #include "app/PeekCommands.h"
 
 #include "rules/Card.h"
+#include "dialogs/QtText.h"
 
 namespace tolva {
 
@@ -9,12 +10,14 @@ int PeekSeatOfCommand(int command) {
   return IsComputerSeat(seat) ? seat : -1;
 }
 
+QString PeekButtonTip(int seat) {
+  return Tr(text_context::kHoverHelp, "%1の\n手札のカンニング").arg(QtText(SeatName(seat)));
+}
+
 QString PlatePeekHint(int seat) {
   if (!IsComputerSeat(seat)) return {};
-  const std::string_view name = kSeatNames[seat];
-  return QStringLiteral("\n\n※ 名札をクリックすると、") +
-         QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) +
-         QStringLiteral("の\n手札をカンニングできます");
+  return Tr(text_context::kHoverHelp, "\n\n※ 名札をクリックすると、%1の\n手札をカンニングできます")
+      .arg(QtText(SeatName(seat)));
 }
 
 }  // namespace tolva

@@ -16,17 +16,19 @@ inline constexpr int kCmdPeekSeat0 = 701;  // 701 to 704: seats 0 to 3
 struct PeekCommand {
   int command;  // 701 + seat
   int image;    // the button's picture: the 16 x 16 cell of bitmap 166
-  const char* tooltip;
   int Seat() const { return command - kCmdPeekSeat0; }
 };
 
 // The buttons from left to right.
 inline constexpr std::array<PeekCommand, 4> kPeekCommands{{
-    {704, 0, "リュシマコスの\n手札のカンニング"},
-    {703, 1, "アンティゴノスの\n手札のカンニング"},
-    {702, 2, "プトレマイオスの\n手札のカンニング"},
-    {701, 3, "セレウコスの\n手札のカンニング"},
+    {704, 0},
+    {703, 1},
+    {702, 2},
+    {701, 3},
 }};
+
+// A button's hover help: "<seat>の\n手札のカンニング".
+QString PeekButtonTip(int seat);
 
 inline constexpr int kBmpPeekButtons = 166;  // 64 x 16, four 16 x 16 images
 inline constexpr int kPeekImageSize = 16;

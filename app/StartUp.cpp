@@ -1,11 +1,15 @@
 #include "app/StartUp.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <string>
+
+#include "res/Translation.h"
 
 namespace tolva {
 
@@ -45,6 +49,37 @@ bool InstallQtTranslation(QCoreApplication& app) {
 void UseJapaneseFont(QGuiApplication& app) {
   QFont font = app.font();
   font.setFamilies({QStringLiteral("IPAGothic")});
+  app.setFont(font);
+}
+
+}  // namespace tolva
+
+namespace tolva {
+
+int InstallGameTranslations(QCoreApplication& app) {
+  int installed = 0;
+  QDirIterator qmFiles(QStringLiteral(":/i18n"), {QStringLiteral("*.qm")}, QDir::Files);
+  while (qmFiles.hasNext()) {
+    auto* translator = new QTranslator(&app);
+    translator->setObjectName(QLatin1String(kGameTranslationName));
+    if (translator->load(qmFiles.next()) && QCoreApplication::installTranslator(translator)) {
+      ++installed;
+    } else {
+      delete translator;
+    }
+  }
+  InstallTextTranslator([](std::string_view context, std::string_view text) {
+    // translate() wants terminated strings.
+    const std::string contextZ(context);
+    const std::string textZ(text);
+    return QCoreApplication::translate(contextZ.c_str(), textZ.c_str()).toStdString();
+  });
+  return installed;
+}
+
+void UseEnglishFont(QGuiApplication& app) {
+  QFont font = app.font();
+  font.setFamilies({QString::fromLatin1(kEnglishFontFamily), QStringLiteral("IPAGothic")});
   app.setFont(font);
 }
 

@@ -41,4 +41,16 @@ bool InstallQtTranslation(QCoreApplication& app);
 // IPAGothic, the system's Japanese Gothic, for every widget of the program.
 void UseJapaneseFont(QGuiApplication& app);
 
+// Installs one translator per translation embedded in the program (every
+// :/i18n/*.qm) and sends the texts of the layers without Qt through them.
+// The number of translations installed; each translator is a child of `app`
+// named kGameTranslationName.
+int InstallGameTranslations(QCoreApplication& app);
+inline constexpr char kGameTranslationName[] = "tolva-translation";
+
+// English text reads better in a Latin face: DejaVu Sans first, IPAGothic
+// behind it for any Japanese left in a name or a path.
+void UseEnglishFont(QGuiApplication& app);
+inline constexpr char kEnglishFontFamily[] = "DejaVu Sans";
+
 }  // namespace tolva

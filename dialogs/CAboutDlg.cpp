@@ -22,7 +22,7 @@ constexpr int kIconSide = 64;
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(QtText(kAboutCaption));
+  setWindowTitle(Tr(text_context::kDialogs, kAboutCaption));
   PlainMnemonics::Install(*this);
   setFont(ProportionalDialogFont());
   setWindowIcon(ApplicationIcon());
@@ -31,25 +31,25 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   icon->setPixmap(ApplicationIcon().pixmap(kIconSide, kIconSide));
   icon->setFixedSize(kIconSide, kIconSide);
 
-  auto* product = new QLabel(QtText(kAboutProductName), this);
+  auto* product = new QLabel(Tr(text_context::kDialogs, kAboutProductName), this);
   QFont productFont = font();
   productFont.setPixelSize(20);
   productFont.setBold(true);
   product->setFont(productFont);
-  auto* subtitle = new QLabel(QtText(kAboutSubtitle), this);
-  auto* notice = new QLabel(QtText(kAboutNotice), this);
+  auto* subtitle = new QLabel(Tr(text_context::kDialogs, kAboutSubtitle), this);
+  auto* notice = new QLabel(Tr(text_context::kDialogs, kAboutNotice), this);
   for (QLabel* label : {product, subtitle, notice}) label->setTextFormat(Qt::PlainText);
   subtitle->setWordWrap(true);
 
-  auto* historyLabel = new QLabel(QtText(kAboutHistoryLabel), this);
+  auto* historyLabel = new QLabel(Tr(text_context::kDialogs, kAboutHistoryLabel, kAboutHistoryNote), this);
   history_ = new QPlainTextEdit(this);
   history_->setReadOnly(true);
   history_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   history_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  history_->setPlainText(QtText(VersionHistoryText()));
+  history_->setPlainText(Tr(text_context::kDialogs, VersionHistoryText()));
   historyLabel->setBuddy(history_);
 
-  ok_ = new QPushButton(DialogIcon(kBmpOk32), QtText(kAboutOkText), this);
+  ok_ = new QPushButton(DialogIcon(kBmpOk32), Tr(text_context::kDialogs, kAboutOkText), this);
   ok_->setIconSize(QSize(24, 24));
   ok_->setDefault(true);
   ok_->setMinimumSize(UnitsToPixelsX(60), 34);

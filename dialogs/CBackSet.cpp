@@ -66,7 +66,7 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       context_(std::move(context)) {
-  setWindowTitle(QtText(kBackSetCaption));
+  setWindowTitle(Tr(text_context::kDialogs, kBackSetCaption));
   PlainMnemonics::Install(*this);
   setFont(ProportionalDialogFont());
   setMouseTracking(true);
@@ -91,8 +91,8 @@ CBackSet::CBackSet(CardBackContext context, QWidget* parent)
 }
 
 void CBackSet::BuildControls() {
-  defaultRadio_ = new QRadioButton(QtText(kBackDefaultText), this);
-  freeRadio_ = new QRadioButton(QtText(kBackFreeText), this);
+  defaultRadio_ = new QRadioButton(Tr(text_context::kDialogs, kBackDefaultText), this);
+  freeRadio_ = new QRadioButton(Tr(text_context::kDialogs, kBackFreeText), this);
   auto* sources = new QButtonGroup(this);
   sources->addButton(defaultRadio_, kDefaultPreview);
   sources->addButton(freeRadio_, kFreePreview);
@@ -102,9 +102,9 @@ void CBackSet::BuildControls() {
   connect(defaultRadio_, &QRadioButton::clicked, this, &CBackSet::PlayClick);
   connect(freeRadio_, &QRadioButton::clicked, this, &CBackSet::PlayClick);
 
-  save_ = new QPushButton(SaveButtonIcon(), QtText(kBackSaveText), this);
-  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), QtText(kBackCancelText), this);
-  change_ = new QPushButton(QtText(kBackChangeText), this);
+  save_ = new QPushButton(SaveButtonIcon(), Tr(text_context::kDialogs, kBackSaveText), this);
+  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), Tr(text_context::kDialogs, kBackCancelText), this);
+  change_ = new QPushButton(Tr(text_context::kDialogs, kBackChangeText), this);
   for (QPushButton* button : {save_, cancel_}) button->setIconSize(kButtonImageSize);
   save_->setDefault(true);
   cancel_->setAutoDefault(false);
@@ -113,11 +113,11 @@ void CBackSet::BuildControls() {
   connect(cancel_, &QPushButton::clicked, this, &CBackSet::reject);
   connect(change_, &QPushButton::clicked, this, &CBackSet::ChooseFile);
 
-  frameLine_ = new QCheckBox(QtText(kBackFrameLineText), this);
+  frameLine_ = new QCheckBox(Tr(text_context::kDialogs, kBackFrameLineText), this);
   PlaceControl(*frameLine_, 17, 210, 109, 10);
 
-  auto* choose = new QLabel(QtText(kBackChooseLabel), this);
-  auto* howTo = new QLabel(QtText(kBackHowToLabel), this);
+  auto* choose = new QLabel(Tr(text_context::kDialogs, kBackChooseLabel), this);
+  auto* howTo = new QLabel(Tr(text_context::kDialogs, kBackHowToLabel), this);
   int labelsWide = 0;
   for (QLabel* label : {choose, howTo}) {
     label->setTextFormat(Qt::PlainText);
@@ -128,14 +128,16 @@ void CBackSet::BuildControls() {
   howTo->move(UnitsToPixelsX(9), UnitsToPixelsY(41));
 
   // OK and Cancel stand side by side in the top right corner, however wide
-  // the labels make the dialog.
-  const int width =
-      std::max(UnitsToPixelsX(kDialogUnitsWide), UnitsToPixelsX(9) + labelsWide + kLabelMargin);
+  // the labels make the dialog; a "change" button that its text widens
+  // widens the dialog too.
+  PlaceControl(*change_, 208, 68, 27, 14);
+  const int width = std::max({UnitsToPixelsX(kDialogUnitsWide),
+                              UnitsToPixelsX(9) + labelsWide + kLabelMargin,
+                              change_->geometry().right() + 1 + kButtonMargin});
   PlaceControl(*save_, 144, 2, 54, 20);
   PlaceControl(*cancel_, 198, 2, 45, 20);
   cancel_->move(width - kButtonMargin - cancel_->width(), cancel_->y());
   save_->move(cancel_->x() - save_->width(), save_->y());
-  PlaceControl(*change_, 208, 68, 27, 14);
   setFixedSize(width, UnitsToPixelsY(kDialogUnitsHigh));
 }
 
@@ -210,7 +212,7 @@ void CBackSet::OnFrameLineToggled(bool on) {
 
 void CBackSet::ChooseFile() {
   const QString path = QFileDialog::getOpenFileName(
-      this, QtText(kImageFileDialogTitle), QString(), QtFileFilter(kImageFileFilter));
+      this, Tr(text_context::kDialogs, kImageFileDialogTitle), QString(), QtFileFilter(kImageFileFilter));
   if (!path.isEmpty()) SetFreeImageFromPath(path);
 }
 

@@ -50,7 +50,7 @@ COpenning::COpenning(CourseSelectionContext context, const SurfaceFactory& creat
                      QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), context_(std::move(context)) {
   setFont(FixedDialogFont());
-  setWindowTitle(QtText(kAboutProductName));  // no caption bar, but the task bar shows it
+  setWindowTitle(Tr(text_context::kDialogs, kAboutProductName));  // no caption bar, but the task bar shows it
   PlainMnemonics::Install(*this);
   setFixedSize(kClientWidth, kClientHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);  // paintEvent fills every pixel
@@ -68,8 +68,8 @@ COpenning::~COpenning() = default;
 void COpenning::BuildControls() {
   static constexpr int kCourseTop[kCourseCount] = {6, 25, 44, 63};
   for (int k = 1; k <= kCourseCount; ++k) {
-    auto* button = new QPushButton(QtText(kCourseTexts[k - 1]), this);
-    button->setToolTip(QtText(kCourseTips[k - 1]));
+    auto* button = new QPushButton(Tr(text_context::kDialogs, kCourseTexts[k - 1]), this);
+    button->setToolTip(Tr(text_context::kDialogs, kCourseTips[k - 1]));
     button->setIcon(DialogIcon(k == Course ? kBmpCourseOn : kBmpCourseOff));
     button->setIconSize(kCourseMarkSize);
     // The mark stands on the left and the texts line up in their columns.
@@ -81,14 +81,14 @@ void COpenning::BuildControls() {
   }
 
   ok_ = new QToolButton(this);
-  ok_->setText(QtText(kOpenningOkText));
+  ok_->setText(Tr(text_context::kDialogs, kOpenningOkText));
   ok_->setIcon(DialogIcon(kBmpOk32));
   ok_->setIconSize(kOkImageSize);
   ok_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   ok_->setGeometry(UnitRect(167, 6, 51, 57));
   connect(ok_, &QToolButton::clicked, this, &COpenning::accept);
 
-  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), QtText(kOpenningCancelText), this);
+  cancel_ = new QPushButton(DialogIcon(kBmpEnd32), Tr(text_context::kDialogs, kOpenningCancelText), this);
   cancel_->setIconSize(kCancelImageSize);
   cancel_->setAutoDefault(false);
   cancel_->setGeometry(UnitRect(167, 64, 51, 17));
@@ -118,7 +118,7 @@ void COpenning::DrawStory(const SurfaceFactory& createSurface) {
   const int ascent = QFontMetrics(storyFont).ascent();
   for (int i = 0; i < kStoryDrawnLines; ++i) {
     const int top = i * LineHeight + kStoryFirstLineY;
-    painter.drawText(QPoint(kStoryMargin, top + ascent), QtText(kStoryLines[i]));
+    painter.drawText(QPoint(kStoryMargin, top + ascent), Tr(text_context::kStory, kStoryLines[i]));
   }
 }
 

@@ -23,9 +23,9 @@ const std::array<QColor, 8> kResultColours = {
 
 LineChart PurseChart(const ChronicleData& data, const ChronicleFigures& figures) {
   LineChart chart;
-  chart.title = QtText(text::kPurseChartTitle);
-  chart.xAxisTitle = QtText(text::kPurseChartAxis);
-  chart.emptyText = QtText(text::kNoGames);
+  chart.title = Tr(text_context::kChronicle, text::kPurseChartTitle);
+  chart.xAxisTitle = Tr(text_context::kChronicle, text::kPurseChartAxis);
+  chart.emptyText = Tr(text_context::kChronicle, text::kNoGames);
   for (const PurseRun& run : figures.purse) {
     ChartRun line;
     const double firstGameX = static_cast<double>(run.firstGame) + 1;
@@ -38,16 +38,16 @@ LineChart PurseChart(const ChronicleData& data, const ChronicleFigures& figures)
   for (const CityMark& mark : figures.cities) {
     if (!mark.afterGame) continue;
     chart.marks.push_back({static_cast<double>(*mark.afterGame) + 1,
-                           QtText(data.conquests[mark.conquest].cityName)});
+                           Tr(text_context::kCityNames, data.conquests[mark.conquest].cityName)});
   }
   return chart;
 }
 
 BarChart WinsBySeatChart(const ChronicleFigures& figures) {
   BarChart chart;
-  chart.title = QtText(text::kWinsBySeatTitle);
+  chart.title = Tr(text_context::kChronicle, text::kWinsBySeatTitle);
   for (int seat = 0; seat < kSeats; ++seat) {
-    chart.labels.push_back(QtText(kSeatNames[seat]));
+    chart.labels.push_back(QtText(SeatName(seat)));
     chart.values.push_back(figures.seats[seat].wins);
     chart.colours.push_back(kSeatColours[seat]);
   }
@@ -56,12 +56,12 @@ BarChart WinsBySeatChart(const ChronicleFigures& figures) {
 
 BarChart ResultsChart(const ChronicleFigures& figures) {
   BarChart chart;
-  chart.title = QtText(text::kGamesByKindTitle);
+  chart.title = Tr(text_context::kChronicle, text::kGamesByKindTitle);
   for (std::size_t kind = 0; kind < kResultKindNames.size(); ++kind) {
-    chart.labels.push_back(QtText(kResultKindNames[kind]));
+    chart.labels.push_back(QtText(ResultKindName(static_cast<int>(kind))));
     chart.values.push_back(figures.byKind[kind]);
   }
-  chart.labels.push_back(QtText(text::kDrawnGame));
+  chart.labels.push_back(Tr(text_context::kChronicle, text::kDrawnGame));
   chart.values.push_back(figures.drawn);
   chart.colours.assign(kResultColours.begin(), kResultColours.end());
   return chart;

@@ -25,19 +25,17 @@ QString Field(const QString& value) {
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QString SeatName(int seat) {
-  return IsSeat(seat) ? QtText(kSeatNames[seat]) : QString();
-}
+QString SeatNameText(int seat) { return QtText(SeatName(seat)); }
 
 QStringList Heading() {
-  QStringList fields{QtText(text::kCsvTime),       QtText(text::kCsvCampaign),   QtText(text::kCsvCourse),
-                     QtText(text::kCsvCityNumber), QtText(text::kCsvCity),       QtText(text::kCsvGameNo),
-                     QtText(text::kCsvJokers),     QtText(text::kCsvResult),     QtText(text::kCsvResultSeat),
-                     QtText(text::kCsvPayer)};
-  for (int seat = 0; seat < kSeats; ++seat) fields << QtText(text::kCsvPayment).arg(SeatName(seat));
-  for (int seat = 0; seat < kSeats; ++seat) fields << QtText(text::kCsvPurse).arg(SeatName(seat));
-  fields << QtText(text::kCsvPendingPool) << QtText(text::kCsvTurns) << QtText(text::kCsvReach);
-  for (int seat = 0; seat < kSeats; ++seat) fields << QtText(text::kCsvCalls).arg(SeatName(seat));
+  QStringList fields{Tr(text_context::kChronicle, text::kCsvTime),       Tr(text_context::kChronicle, text::kCsvCampaign),   Tr(text_context::kChronicle, text::kCsvCourse),
+                     Tr(text_context::kChronicle, text::kCsvCityNumber), Tr(text_context::kChronicle, text::kCsvCity),       Tr(text_context::kChronicle, text::kCsvGameNo),
+                     Tr(text_context::kChronicle, text::kCsvJokers),     Tr(text_context::kChronicle, text::kCsvResult),     Tr(text_context::kChronicle, text::kCsvResultSeat),
+                     Tr(text_context::kChronicle, text::kCsvPayer)};
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvPayment).arg(SeatNameText(seat));
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvPurse).arg(SeatNameText(seat));
+  fields << Tr(text_context::kChronicle, text::kCsvPendingPool) << Tr(text_context::kChronicle, text::kCsvTurns) << Tr(text_context::kChronicle, text::kCsvReach);
+  for (int seat = 0; seat < kSeats; ++seat) fields << Tr(text_context::kChronicle, text::kCsvCalls).arg(SeatNameText(seat));
   return fields;
 }
 
@@ -49,19 +47,19 @@ QStringList Line(const GameRow& row) {
                      QString::number(row.campaign + 1),
                      QtText(CourseName(g.course)),
                      QString::number(g.city),
-                     QtText(g.cityName),
+                     Tr(text_context::kCityNames, g.cityName),
                      QString::number(g.gameNo),
                      QString::number(g.jokers),
                      ResultText(g),
-                     SeatName(g.resultSeat),
-                     SeatName(g.payerSeat)};
+                     SeatNameText(g.resultSeat),
+                     SeatNameText(g.payerSeat)};
   for (const SeatOutcome& seat : g.seats) fields << QString::number(seat.payment);
   for (const SeatOutcome& seat : g.seats) fields << QString::number(seat.purse);
   QStringList reach;
   for (int seat = 0; seat < kSeats; ++seat)
-    if (g.seats[seat].reach) reach << SeatName(seat);
+    if (g.seats[seat].reach) reach << SeatNameText(seat);
   fields << QString::number(g.pendingPool) << QString::number(g.turns)
-         << reach.join(QtText(text::kCsvNameSeparator));
+         << reach.join(Tr(text_context::kChronicle, text::kCsvNameSeparator));
   // Games recorded before calls were counted leave the calls empty.
   for (const SeatOutcome& seat : g.seats)
     fields << (row.callsKnown ? QString::number(seat.calls) : QString());

@@ -76,15 +76,15 @@ int RowHeight(const QWidget& list) { return list.fontMetrics().height() + kRowPa
 
 QString RateText(const SuccessRate& rate) {
   const auto share = rate.Share();
-  if (!share) return QtText(text::kNoRate);
-  return QtText(text::kRateValue).arg(rate.successes).arg(rate.tries).arg(*share * 100, 0, 'f', 1);
+  if (!share) return Tr(text_context::kChronicle, text::kNoRate);
+  return Tr(text_context::kChronicle, text::kRateValue).arg(rate.successes).arg(rate.tries).arg(*share * 100, 0, 'f', 1);
 }
 
 QString CampaignItemText(const CampaignRow& campaign, std::size_t index) {
   const QString first =
-      campaign.began ? DateText(*campaign.began) : QtText(text::kCampaignBeforeChronicle);
-  const QString last = campaign.ended ? DateText(*campaign.ended) : QtText(text::kCampaignUnderWay);
-  return QtText(text::kCampaignItem)
+      campaign.began ? DateText(*campaign.began) : Tr(text_context::kChronicle, text::kCampaignBeforeChronicle);
+  const QString last = campaign.ended ? DateText(*campaign.ended) : Tr(text_context::kChronicle, text::kCampaignUnderWay);
+  return Tr(text_context::kChronicle, text::kCampaignItem)
       .arg(static_cast<qulonglong>(index) + 1)
       .arg(QtText(CourseName(campaign.course.value_or(1))), first, last);
 }
@@ -105,19 +105,19 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       path_(std::move(path)),
       currentCampaign_(std::move(currentCampaign)) {
-  setWindowTitle(QtText(text::kTitle));
+  setWindowTitle(Tr(text_context::kChronicle, text::kTitle));
   setWindowIcon(ApplicationIcon());
   setFont(ProportionalDialogFont());
   resize(kStartSize);
   setMinimumSize(kSmallestSize);
 
-  auto* campaignLabel = new QLabel(QtText(text::kCampaignLabel), this);
+  auto* campaignLabel = new QLabel(Tr(text_context::kChronicle, text::kCampaignLabel), this);
   campaigns_ = new QComboBox(this);
   campaigns_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   campaignLabel->setBuddy(campaigns_);
   connect(campaigns_, &QComboBox::activated, this,
           [this] { ShowCampaign(campaigns_->currentData().toString()); });
-  export_ = new QPushButton(QtText(text::kExportButton), this);
+  export_ = new QPushButton(Tr(text_context::kChronicle, text::kExportButton), this);
   export_->setAutoDefault(false);
   connect(export_, &QPushButton::clicked, this, &ChronicleWindow::ChooseExportFile);
   auto* top = new QHBoxLayout;
@@ -129,9 +129,9 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   auto* overview = new QWidget(this);
   games_ = ValueLabel(overview);
   seats_ = new QTableWidget(kSeats, kSeatColumns, overview);
-  seats_->setHorizontalHeaderLabels({QtText(text::kSeatColumn), QtText(text::kWinsColumn),
-                                     QtText(text::kTolvaColumn), QtText(text::kReachColumn),
-                                     QtText(text::kCallsColumn)});
+  seats_->setHorizontalHeaderLabels({Tr(text_context::kChronicle, text::kSeatColumn), Tr(text_context::kChronicle, text::kWinsColumn),
+                                     Tr(text_context::kChronicle, text::kTolvaColumn), Tr(text_context::kChronicle, text::kReachColumn),
+                                     Tr(text_context::kChronicle, text::kCallsColumn)});
   seats_->verticalHeader()->hide();
   seats_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   seats_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -144,19 +144,19 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   longestWins_ = ValueLabel(overview);
   longestLosses_ = ValueLabel(overview);
   streak_ = ValueLabel(overview);
-  for (QLabel* label : {longestWins_, longestLosses_, streak_}) label->setToolTip(QtText(text::kStreakNote));
+  for (QLabel* label : {longestWins_, longestLosses_, streak_}) label->setToolTip(Tr(text_context::kChronicle, text::kStreakNote));
   // Named for the tests and for screen readers' object trees.
   games_->setObjectName(QStringLiteral("games"));
   best_->setObjectName(QStringLiteral("best"));
   worst_->setObjectName(QStringLiteral("worst"));
   streak_->setObjectName(QStringLiteral("streak"));
   auto* form = new QFormLayout;
-  form->addRow(QtText(text::kGamesLabel), games_);
-  form->addRow(QtText(text::kBestGameLabel), best_);
-  form->addRow(QtText(text::kWorstGameLabel), worst_);
-  form->addRow(QtText(text::kLongestWinsLabel), longestWins_);
-  form->addRow(QtText(text::kLongestLossesLabel), longestLosses_);
-  form->addRow(QtText(text::kCurrentStreakLabel), streak_);
+  form->addRow(Tr(text_context::kChronicle, text::kGamesLabel), games_);
+  form->addRow(Tr(text_context::kChronicle, text::kBestGameLabel), best_);
+  form->addRow(Tr(text_context::kChronicle, text::kWorstGameLabel), worst_);
+  form->addRow(Tr(text_context::kChronicle, text::kLongestWinsLabel), longestWins_);
+  form->addRow(Tr(text_context::kChronicle, text::kLongestLossesLabel), longestLosses_);
+  form->addRow(Tr(text_context::kChronicle, text::kCurrentStreakLabel), streak_);
   // The purse's course below the figures, where a glance finds it; its own
   // page shows it large.
   glance_ = new ChartView(overview);
@@ -175,19 +175,19 @@ ChronicleWindow::ChronicleWindow(QString path, std::function<QString()> currentC
   winsLayout->addWidget(byKind_, 8);
 
   cities_ = new QTreeWidget(this);
-  cities_->setHeaderLabels({QtText(text::kCityNumberColumn), QtText(text::kCityColumn),
-                            QtText(text::kConqueredColumn), QtText(text::kCampaignColumn)});
+  cities_->setHeaderLabels({Tr(text_context::kChronicle, text::kCityNumberColumn), Tr(text_context::kChronicle, text::kCityColumn),
+                            Tr(text_context::kChronicle, text::kConqueredColumn), Tr(text_context::kChronicle, text::kCampaignColumn)});
   cities_->setRootIsDecorated(false);
   cities_->setUniformRowHeights(true);
   cities_->setAlternatingRowColors(true);
 
   pages_ = new QTabWidget(this);
-  pages_->addTab(overview, QtText(text::kOverviewTab));
-  pages_->addTab(purse_, QtText(text::kPurseTab));
-  pages_->addTab(wins, QtText(text::kWinsTab));
-  pages_->addTab(cities_, QtText(text::kCitiesTab));  // Alt+1 … Alt+4 by their mnemonics
+  pages_->addTab(overview, Tr(text_context::kChronicle, text::kOverviewTab));
+  pages_->addTab(purse_, Tr(text_context::kChronicle, text::kPurseTab));
+  pages_->addTab(wins, Tr(text_context::kChronicle, text::kWinsTab));
+  pages_->addTab(cities_, Tr(text_context::kChronicle, text::kCitiesTab));  // Alt+1 … Alt+4 by their mnemonics
 
-  auto* close = new QPushButton(QtText(text::kCloseButton), this);
+  auto* close = new QPushButton(Tr(text_context::kChronicle, text::kCloseButton), this);
   close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   auto* bottom = new QHBoxLayout;
@@ -251,7 +251,7 @@ void ChronicleWindow::BuildCampaignChoice() {
   // The latest first; "all" last.
   for (std::size_t i = data_.campaigns.size(); i-- > 0;)
     campaigns_->addItem(CampaignItemText(data_.campaigns[i], i), QString::fromStdString(data_.campaigns[i].key));
-  campaigns_->addItem(QtText(text::kAllCampaigns), QString());
+  campaigns_->addItem(Tr(text_context::kChronicle, text::kAllCampaigns), QString());
 }
 
 void ChronicleWindow::Fill() {
@@ -265,18 +265,18 @@ void ChronicleWindow::Fill() {
 void ChronicleWindow::FillOverview() {
   const ChronicleFigures& f = figures_;
   if (!readError_.isEmpty()) {
-    games_->setText(QtText(text::kReadFailed).arg(readError_));
+    games_->setText(Tr(text_context::kChronicle, text::kReadFailed).arg(readError_));
   } else if (f.games == 0) {
-    games_->setText(QtText(text::kNoGames));
+    games_->setText(Tr(text_context::kChronicle, text::kNoGames));
   } else {
-    games_->setText(QtText(text::kGamesValue)
+    games_->setText(Tr(text_context::kChronicle, text::kGamesValue)
                         .arg(f.games)
                         .arg(f.drawn)
                         .arg(static_cast<double>(f.turns) / f.games, 0, 'f', 1));
   }
   for (int seat = 0; seat < kSeats; ++seat) {
     const SeatFigures& s = f.seats[seat];
-    const QString cells[kSeatColumns] = {QtText(kSeatNames[seat]), QString::number(s.wins),
+    const QString cells[kSeatColumns] = {QtText(SeatName(seat)), QString::number(s.wins),
                                          RateText(s.tolva), RateText(s.reach), QString::number(s.calls)};
     for (int column = 0; column < kSeatColumns; ++column) {
       auto* item = new QTableWidgetItem(cells[column]);
@@ -292,26 +292,26 @@ void ChronicleWindow::FillOverview() {
   }
   seats_->setFixedHeight(height);
   auto gameText = [&](const std::optional<KingsGame>& game) {
-    if (!game) return QtText(text::kNoGame);
+    if (!game) return Tr(text_context::kChronicle, text::kNoGame);
     const GameRow& row = data_.games[game->game];
     const QString coins = (game->payment > 0 ? QStringLiteral("+") : QString()) + QString::number(game->payment);
-    return QtText(text::kGameValue)
-        .arg(DateTimeText(row.played), QtText(row.game.cityName))
+    return Tr(text_context::kChronicle, text::kGameValue)
+        .arg(DateTimeText(row.played), Tr(text_context::kCityNames, row.game.cityName))
         .arg(row.game.gameNo)
         .arg(ResultText(row.game), coins);
   };
   best_->setText(gameText(f.best));
   worst_->setText(gameText(f.worst));
-  longestWins_->setText(QtText(text::kStreakValue).arg(f.longestWinningStreak));
-  longestLosses_->setText(QtText(text::kStreakValue).arg(f.longestLosingStreak));
-  streak_->setText(f.currentStreak > 0   ? QtText(text::kWinningNow).arg(f.currentStreak)
-                   : f.currentStreak < 0 ? QtText(text::kLosingNow).arg(-f.currentStreak)
-                                         : QtText(text::kNoStreak));
+  longestWins_->setText(Tr(text_context::kChronicle, text::kStreakValue).arg(f.longestWinningStreak));
+  longestLosses_->setText(Tr(text_context::kChronicle, text::kStreakValue).arg(f.longestLosingStreak));
+  streak_->setText(f.currentStreak > 0   ? Tr(text_context::kChronicle, text::kWinningNow).arg(f.currentStreak)
+                   : f.currentStreak < 0 ? Tr(text_context::kChronicle, text::kLosingNow).arg(-f.currentStreak)
+                                         : Tr(text_context::kChronicle, text::kNoStreak));
 }
 
 void ChronicleWindow::FillCharts() {
   LineChart purse = PurseChart(data_, figures_);
-  if (!readError_.isEmpty()) purse.emptyText = QtText(text::kReadFailed).arg(readError_);
+  if (!readError_.isEmpty()) purse.emptyText = Tr(text_context::kChronicle, text::kReadFailed).arg(readError_);
   glance_->Show(purse);
   purse_->Show(std::move(purse));
   bySeat_->Show(WinsBySeatChart(figures_));
@@ -324,14 +324,14 @@ void ChronicleWindow::FillCities() {
     auto* item = new QTreeWidgetItem(cities_);
     item->setText(0, QString::number(conquest.city));
     item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
-    item->setText(1, QtText(conquest.cityName));
+    item->setText(1, Tr(text_context::kCityNames, conquest.cityName));
     item->setText(2, DateTimeText(conquest.conquered));
     item->setText(3, CampaignNumberText(conquest.campaign));
     item->setSizeHint(0, QSize(0, RowHeight(*cities_)));
   }
   if (data_.conquests.empty()) {
     auto* item = new QTreeWidgetItem(cities_);
-    item->setText(1, QtText(text::kNoCities));
+    item->setText(1, Tr(text_context::kChronicle, text::kNoCities));
     item->setFlags(Qt::NoItemFlags);
   }
   for (int column = 0; column < cities_->columnCount(); ++column) {
@@ -349,11 +349,11 @@ bool ChronicleWindow::ExportTo(const QString& file) {
 
 void ChronicleWindow::ChooseExportFile() {
   const QString file = QFileDialog::getSaveFileName(
-      this, QtText(text::kExportDialogTitle), QDir::home().filePath(QtText(text::kExportFileName)),
-      QtText(text::kExportFilter));
+      this, Tr(text_context::kChronicle, text::kExportDialogTitle), QDir::home().filePath(Tr(text_context::kChronicle, text::kExportFileName)),
+      Tr(text_context::kChronicle, text::kExportFilter));
   if (file.isEmpty() || ExportTo(file)) return;
   QMessageBox box(QMessageBox::Critical, QtText(StringText(kStrAppTitle)),
-                  QtText(text::kExportFailed).arg(file), QMessageBox::Ok, this);
+                  Tr(text_context::kChronicle, text::kExportFailed).arg(file), QMessageBox::Ok, this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

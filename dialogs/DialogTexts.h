@@ -50,6 +50,9 @@ inline constexpr std::string_view kImageFileFilter =
 // --- about box ----------------------------------------------------------------------
 inline constexpr std::string_view kAboutCaption = "バージョン情報";
 inline constexpr std::string_view kAboutHistoryLabel = "バージョン情報";
+// The label's note for the translators: the same words as the caption, over
+// the list of versions.
+inline constexpr char kAboutHistoryNote[] = "version history";
 inline constexpr std::string_view kAboutOkText = "確認 (&Y)";
 
 }  // namespace tolva

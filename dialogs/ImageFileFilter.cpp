@@ -7,7 +7,7 @@
 namespace tolva {
 
 QString QtFileFilter(std::string_view pipeSeparated) {
-  const QStringList parts = QtText(pipeSeparated).split(QLatin1Char('|'));
+  const QStringList parts = Tr(text_context::kDialogs, pipeSeparated).split(QLatin1Char('|'));
   QStringList groups;
   // Pairs of text and patterns; the empty entries of the closing "||" end it.
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {

@@ -52,6 +52,32 @@ void Invert(QPainter& painter, const QRect& r) {
   painter.setCompositionMode(mode);
 }
 
+// The first command that shows in `clip`: none before the last one that
+// covers all of it with opaque colour does. A change inside the table's felt
+// needs no border under it; one inside the projected table, no background.
+size_t FirstShown(const DrawList& list, const DeviceScale& scale, const QImage& table,
+                  const QRect& clip) {
+  if (clip.isEmpty()) return 0;
+  const std::vector<DrawCommand>& commands = list.Commands();
+  for (size_t i = commands.size(); i-- > 0;) {
+    const DrawCommand& c = commands[i];
+    switch (c.op) {
+      case DrawOp::Fill:
+      case DrawOp::Outlined:
+      case DrawOp::Gradient:
+        if (scale.Map(c.rect).contains(clip)) return i;
+        break;
+      case DrawOp::Table:
+        if (!table.isNull() && ProjectionCovers(ComputeProjection(c.angle), scale, clip)) return i;
+        break;
+      case DrawOp::Picture:  // (pictures and texts leave what is under them in sight)
+      case DrawOp::Text:
+      case DrawOp::Invert: break;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 Rect Reach(const DrawCommand& command) {
@@ -64,7 +90,9 @@ void PaintList(QPainter& painter, const DrawList& list, ScaledPictures& pictures
   BeginSmooth(painter);
   painter.setFont(list.Font());
   if (!clip.isEmpty()) painter.setClipRect(clip);
-  for (const DrawCommand& c : list.Commands()) {
+  const std::vector<DrawCommand>& commands = list.Commands();
+  for (size_t i = FirstShown(list, scale, table, clip); i < commands.size(); ++i) {
+    const DrawCommand& c = commands[i];
     if (!clip.isEmpty() && !scale.Map(Reach(c)).intersects(clip)) continue;
     switch (c.op) {
       case DrawOp::Fill: painter.fillRect(scale.Map(c.rect), QColor::fromRgb(c.colour)); break;

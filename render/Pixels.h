@@ -31,7 +31,9 @@ QImage Halftone(const QImage& picture, int w, int h);
 // Hundreds of small copies a frame (a dissolve's squares) are the case:
 // QPainter's setting up of each drawing costs more than the copy. Rows go
 // straight into the device's picture when the painter paints a 32-bit
-// picture of the source's format one to one; otherwise QPainter draws them.
+// picture one to one, of the source's format or (for an opaque source) one
+// with premultiplied alpha, as an X11 window's is; otherwise QPainter draws
+// them.
 void CopyRects(QPainter& painter, const QImage& source, const std::vector<QRect>& rects);
 
 // A painter on a surface, set up for halftone stretching.

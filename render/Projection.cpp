@@ -16,6 +16,21 @@ constexpr double kPi = 3.1415926535;
 
 double TangentOf(double viewAngle) { return std::tan(kPi / (180 / viewAngle)); }
 
+// Where a band's stretch lands, in device pixels.
+QRect BandTarget(const ProjectionBand& band, const DeviceScale& scale) {
+  return scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows));
+}
+
+// The rows of band i that the nearer bands leave in sight, across its width.
+// Bands overlap: each nearer one covers the rows of the one before it from
+// its own top down, across all of its width (nearer bands are no narrower).
+QRect BandInSight(const Projection& projection, const DeviceScale& scale, size_t i) {
+  QRect shown = BandTarget(projection.bands[i], scale);
+  if (i + 1 < projection.bands.size())
+    shown.setBottom(std::min(shown.bottom(), scale.Y(projection.bands[i + 1].y) - 1));
+  return shown;
+}
+
 }  // namespace
 
 double DrawableViewAngle(double viewAngle) {
@@ -76,8 +91,6 @@ int PileTop(int n, double viewAngle) {
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
                   const DeviceScale& scale, const QRect& clip) {
   BeginSmooth(canvas);
-  // Bands overlap: each nearer one covers the rows of the one before it from
-  // its own top down, across all of its width (nearer bands are no narrower).
   // Each band is stretched only over the rows that stay in sight, which are
   // less than half of them. Those rows are clipped across the band's whole
   // width, so every pixel comes out as the whole stretch makes it.
@@ -86,9 +99,8 @@ void ProjectTable(QPainter& canvas, const QImage& table, const Projection& proje
   const auto& bands = projection.bands;
   for (size_t i = 0; i < bands.size(); ++i) {
     const ProjectionBand& band = bands[i];
-    const QRect target = scale.Map(Rect::Sized(band.x, band.y, band.w, kBandRows));
-    QRect shown = target;
-    if (i + 1 < bands.size()) shown.setBottom(std::min(target.bottom(), scale.Y(bands[i + 1].y) - 1));
+    const QRect target = BandTarget(band, scale);
+    const QRect shown = BandInSight(projection, scale, i);
     // Setting a stretch up costs more than painting a small change, so bands
     // that miss the change are left.
     if (shown.isEmpty() || (!clip.isEmpty() && !shown.intersects(clip))) continue;
@@ -108,6 +120,22 @@ void ProjectTable(QPainter& canvas, const QImage& table, const Projection& proje
   } else {
     canvas.setClipping(false);
   }
+}
+
+bool ProjectionCovers(const Projection& projection, const DeviceScale& scale, const QRect& device) {
+  if (device.isEmpty()) return false;
+  // The rows in sight of one band and the next meet or leave a gap; every
+  // row of `device` must lie in one band's rows, and that band span all of
+  // its columns.
+  int next = device.top();  // the first row not yet found covered
+  for (size_t i = 0; i < projection.bands.size() && next <= device.bottom(); ++i) {
+    const QRect shown = BandInSight(projection, scale, i);
+    if (shown.isEmpty() || shown.bottom() < next) continue;
+    if (shown.top() > next) return false;
+    if (shown.left() > device.left() || shown.right() < device.right()) return false;
+    next = shown.bottom() + 1;
+  }
+  return next > device.bottom();
 }
 
 Rect ProjectedBounds(const Projection& projection) {

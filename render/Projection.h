@@ -54,6 +54,10 @@ int PileTop(int n, double viewAngle);
 void ProjectTable(QPainter& canvas, const QImage& table, const Projection& projection,
                   const DeviceScale& scale = {}, const QRect& clip = QRect());
 
+// Whether the stretched bands replace every pixel of `device` (device pixels
+// at `scale`), so that nothing painted there before the table shows.
+bool ProjectionCovers(const Projection& projection, const DeviceScale& scale, const QRect& device);
+
 // The canvas rectangle the bands cover.
 Rect ProjectedBounds(const Projection& projection);
 

@@ -3,6 +3,8 @@
 
 #include <map>
 
+#include "res/Translation.h"
+
 namespace tolva {
 
 namespace {
@@ -96,16 +98,19 @@ const std::map<int, std::string_view>& Table() {
 std::string_view StringText(int number) {
   const auto& table = Table();
   const auto it = table.find(number);
-  return it == table.end() ? std::string_view{} : it->second;
+  if (it == table.end()) return {};
+  return Translated(text_context::kStringTable, it->second);
 }
 
 std::string_view CourseName(int course) {
+  std::string_view name;
   switch (course) {
-    case 2: return "中級";
-    case 3: return "上級";
-    case 4: return "プロ";
-    default: return "初級";
+    case 2: name = "中級"; break;
+    case 3: name = "上級"; break;
+    case 4: name = "プロ"; break;
+    default: name = "初級"; break;
   }
+  return Translated(text_context::kCourses, name);
 }
 
 }  // namespace tolva

@@ -89,11 +89,13 @@ inline constexpr int kWhyNotRegularFile = 30127;
 inline constexpr int kWhyInputOutput = 30128;
 inline constexpr int kWhyNoSuchFolder = 30129;
 
-// The text of a string-table entry; empty when there is none.
+// The text of a string-table entry in the player's language; empty when there
+// is none.
 std::string_view StringText(int number);
 
 // The name of course 1 to 4 as the window title shows it: "初級", "中級",
-// "上級", "プロ"; any other number is the beginner course.
+// "上級", "プロ" (in the player's language); any other number is the beginner
+// course.
 std::string_view CourseName(int course);
 
 }  // namespace tolva

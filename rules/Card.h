@@ -12,6 +12,8 @@
 #include <array>
 #include <string_view>
 
+#include "res/Translation.h"
+
 namespace tolva {
 
 inline constexpr int kEmptySlot = -1;
@@ -71,5 +73,17 @@ enum ResultKindCode : int {
 
 inline constexpr std::array<std::string_view, 7> kResultKindNames = {
     "トルヴァ失敗", "トルヴァ成功", "上がり", "７０成功", "ツモ上がり", "リーチ上がり", "当たり上がり"};
+
+// A seat's name and a result's name as the player reads them (the tables
+// above keep the game's own, which the records and the simulator use).
+inline std::string_view SeatName(int seat) {
+  return IsSeat(seat) ? Translated(text_context::kSeatNames, kSeatNames[static_cast<std::size_t>(seat)])
+                      : std::string_view{};
+}
+inline std::string_view ResultKindName(int kind) {
+  return kind >= 0 && kind < static_cast<int>(kResultKindNames.size())
+             ? Translated(text_context::kResultKinds, kResultKindNames[static_cast<std::size_t>(kind)])
+             : std::string_view{};
+}
 
 }  // namespace tolva

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "res/Translation.h"
 #include "rules/CThink.h"
 
 namespace tolva {
@@ -95,7 +96,7 @@ std::span<const std::string_view> LinesOf(int seat) {
 std::string CThink::ProfileText(int seat) const {
   std::string text;
   for (const std::string_view line : LinesOf(seat)) {
-    text += line;
+    text += Translated(text_context::kProfiles, line);
     text += '\n';
   }
   return text;

@@ -2,7 +2,6 @@
 // the text the table shows to the player afterwards.
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string>
 
 #include "rules/CThink.h"
@@ -20,22 +19,19 @@ int JokersIn(const TableState& t, int seat) {
   return n;
 }
 
-std::string Name(int seat) { return std::string(kSeatNames[seat]); }
+std::string Name(int seat) { return std::string(SeatName(seat)); }
 
-// printf-style formatting of the few numbered notes of the text.
-template <typename... Args>
-std::string Format(const char* pattern, Args... args) {
-  std::array<char, 128> buffer{};
-  std::snprintf(buffer.data(), buffer.size(), pattern, args...);
-  return buffer.data();
+// A line of the text in the player's language, its places filled in.
+std::string Line(std::string_view pattern, std::initializer_list<std::string_view> arguments = {}) {
+  return FillIn(Translated(text_context::kSettlement, pattern), arguments);
 }
 
 std::string SettleDrawnGame(TableState& t) {
   t.ResultSeat -= 5;  // back to the seat that opened; it opens again
-  std::string text = "『流れ』\n\n";
-  text += "打ち出し親は " + Name(t.ResultSeat) + " が継続します。\n";
+  std::string text = Line("『流れ』\n\n");
+  text += Line("打ち出し親は %1 が継続します。\n", {Name(t.ResultSeat)});
   if (t.PendingPool >= 1) {
-    text += "保留コインは " + std::to_string(t.PendingPool) + " 枚あります\n\n";
+    text += Line("保留コインは %1 枚あります\n\n", {std::to_string(t.PendingPool)});
   } else {
     text += "\n";
   }
@@ -88,12 +84,13 @@ std::string CThink::SettleGame() {
     t_.PendingPool = 0;
   }
 
-  std::string text = "『 " + Name(winner) + " の" + std::string(kResultKindNames[kind]) + "』\n\n";
-  if (t_.FirstRound) text += "[初巡 - ２倍]\n";
-  if (t_.IppatsuFlag[winner]) text += "[リーチ一発 - ２倍]\n\n";
+  std::string text = Line("『 %1 の%2』\n\n", {Name(winner), ResultKindName(kind)});
+  if (t_.FirstRound) text += Line("[初巡 - ２倍]\n");
+  if (t_.IppatsuFlag[winner]) text += Line("[リーチ一発 - ２倍]\n\n");
   if (kind == kTolvaFailed) {
     const int jokers = JokersIn(t_, winner);
-    if (jokers > 0) text += Format("[Joker %d枚 - %d倍]\n", jokers, 1 << jokers);
+    if (jokers > 0)
+      text += Line("[Joker %1枚 - %2倍]\n", {std::to_string(jokers), std::to_string(1 << jokers)});
   }
   text += kRuleLine;
   for (int seat = 0; seat < kSeats; ++seat) {
@@ -101,10 +98,10 @@ std::string CThink::SettleGame() {
     text += Name(seat) + " = " + std::to_string(amount[seat]);
     const int jokers = JokersIn(t_, seat);
     if (amount[seat] != 0 && kind != kTolvaFailed && jokers > 0)
-      text += Format(" (Joker %d枚, %d倍)", jokers, 1 << jokers);
+      text += Line(" (Joker %1枚, %2倍)", {std::to_string(jokers), std::to_string(1 << jokers)});
     text += "\n";
   }
-  if (pool > 0) text += kRuleLine + "リーチ料のストック = " + std::to_string(pool) + "\n";
+  if (pool > 0) text += kRuleLine + Line("リーチ料のストック = %1\n", {std::to_string(pool)});
   text += kRuleLine + Name(winner) + " = " + std::to_string(amount[winner]) + "\n";
 
   for (int seat = 0; seat < kSeats; ++seat) t_.Purse[seat] += amount[seat];

@@ -10,7 +10,7 @@ packages=(
   libqt6sql6-sqlite
   qt6-image-formats-plugins libqt6svg6 qt6-qpa-plugins qt6-wayland
   libpulse-dev libwayland-dev libwayland-bin wayland-protocols
-  fonts-ipafont-gothic fonts-ipafont-mincho
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick python3 python3-numpy
   openbox
   weston libweston-10-dev pulseaudio-utils

@@ -28,7 +28,8 @@ void CTolvaView::SetCourseTitle(bool notice) {
   const int course = StoredSettings().Course();
   CunningMode = course < 2 ? 1 : 0;
   if (CunningMode && notice) Inform(kMsgCunningNextStart);
-  host_.SetWindowTitle("トルヴァゲーム【" + std::string(CourseName(course)) + "コース】");
+  host_.SetWindowTitle(
+      FillIn(Translated(text_context::kTitles, "トルヴァゲーム【%1コース】"), {CourseName(course)}));
 }
 
 bool CTolvaView::ChooseCourse() {

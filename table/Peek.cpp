@@ -59,7 +59,7 @@ void CTolvaView::PeekTick() {
   LastPeekText = text;
   if (text.empty()) return;  // the picture stays as it was
 
-  host_.SetWindowTitle(std::string(kSeatNames[seat]));
+  host_.SetWindowTitle(std::string(SeatName(seat)));
   const PeekHand hand = ParsePeekHand(text);
   t.Hand[0].fill(kEmptySlot);
   std::copy_n(hand.cards.begin(), hand.count, t.Hand[0].begin());

@@ -184,5 +184,39 @@ TEST(Projection, StretchingOnlyTheRowsInSightShowsWhatWholeBandsShow) {
   }
 }
 
+// A repaint that lies wholly on the table paints nothing under it: the
+// bands must then replace every pixel there. Over a grid of rectangles at
+// several angles and scales, the bands are said to cover exactly the
+// rectangles where no pixel of what was under them is left.
+TEST(Projection, TheBandsCoverARectangleExactlyWhereTheyReplaceAllOfIt) {
+  const QRgb under = qRgb(255, 0, 0);
+  for (const DeviceScale scale : {DeviceScale{1, 1}, DeviceScale{1.5, 1.5}}) {
+    QImage table(scale.Size(kTableSize, kTableSize), QImage::Format_RGB32);
+    table.fill(qRgb(0, 128, 0));
+    for (const double angle : {9.0, 23.0, 31.0}) {
+      const Projection p = ComputeProjection(angle);
+      QImage canvas(scale.Size(kCanvasWidth, kCanvasHeight), QImage::Format_RGB32);
+      canvas.fill(under);
+      {
+        QPainter painter(&canvas);
+        ProjectTable(painter, table, p, scale);
+      }
+      int covered = 0, open = 0;
+      for (int top = 0; top + 30 <= canvas.height(); top += 29)
+        for (int left = 0; left + 40 <= canvas.width(); left += 37) {
+          const QRect r(left, top, 40, 30);
+          bool replaced = true;
+          for (int y = r.top(); y <= r.bottom() && replaced; ++y)
+            for (int x = r.left(); x <= r.right() && replaced; ++x) replaced = canvas.pixel(x, y) != under;
+          EXPECT_EQ(ProjectionCovers(p, scale, r), replaced)
+              << "angle " << angle << ", scale " << scale.x << ", at " << left << "," << top;
+          (replaced ? covered : open) += 1;
+        }
+      EXPECT_GT(covered, 0);
+      EXPECT_GT(open, 0);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tolva

@@ -272,5 +272,22 @@ TEST(DissolveSquares, AFrameRepaintsTheTilesItsSquaresTouchAndNoMore) {
   for (const QRect& square : shown) EXPECT_TRUE(holds(frame, square.intersected(window.rect())));
 }
 
+TEST(DissolveSquares, OnAWideWindowTheRegionIsTheUnionOfTheTouchedTiles) {
+  // 1600 pixels are 100 tiles of 16 across: runs of tiles cross from one
+  // word of the grid to the next (a square on columns 63 and 64 among them)
+  // and end at the window's edges.
+  const QSize client(1600, 1200);
+  DissolveRun run(11, false, client, 1600 / 1200.0f, 1200 / 900.0f);
+  std::vector<QRect> shown{QRect(63 * 16 + 10, 0, 8, 8), QRect(1596, 1196, 8, 8)};
+  run.Take(833, shown);
+  QRegion tiles;
+  for (const QRect& square : shown) {
+    const QRect in = square.intersected(QRect(QPoint(0, 0), client));
+    for (int y = in.top() / 16; y <= in.bottom() / 16; ++y)
+      for (int x = in.left() / 16; x <= in.right() / 16; ++x) tiles += QRect(x * 16, y * 16, 16, 16);
+  }
+  EXPECT_TRUE(SquaresRegion(shown, client).xored(tiles).isEmpty());
+}
+
 }  // namespace
 }  // namespace tolva

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "app/StartUp.h"
+#include "res/Language.h"
 #include "app/CommandMenus.h"
 #include "app/MapViewport.h"
 #include "app/QImagePixelMap.h"
@@ -67,6 +69,11 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("IPAGothic"), 10));
+  // In the language the environment asks for, as the program starts.
+  if (LanguageOfThisDesktop() == Language::English) {
+    InstallGameTranslations(app);
+    QApplication::setFont(QFont(QString::fromLatin1(kEnglishFontFamily), 10));
+  }
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   QDir().mkpath(out);
   bool ok = true;

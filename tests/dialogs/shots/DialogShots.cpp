@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/StartUp.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CBackSet.h"
 #include "dialogs/CHelpDlg.h"
@@ -37,6 +38,11 @@ int main(int argc, char** argv) {
   qputenv("TMPDIR", home.path().toLocal8Bit());
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // In the language the environment asks for, as the program starts.
+  if (LanguageOfThisDesktop() == Language::English) {
+    InstallGameTranslations(app);
+    UseEnglishFont(app);
+  }
   const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
   QDir().mkpath(out);
   bool ok = true;

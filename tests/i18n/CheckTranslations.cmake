@@ -1,0 +1,33 @@
+# cmake -DLRELEASE=… -DTS_FILES=a.ts;b.ts -DOUT=folder -P CheckTranslations.cmake
+# Fails on a file lrelease refuses, and on any message that is unfinished,
+# vanished or obsolete, or whose translation is empty.
+set(problems "")
+foreach(ts IN LISTS TS_FILES)
+  get_filename_component(name ${ts} NAME)
+  execute_process(COMMAND ${LRELEASE} ${ts} -qm ${OUT}/check-${name}.qm
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result EQUAL 0)
+    string(APPEND problems "${name}: lrelease failed: ${err}\n")
+    continue()
+  endif()
+  if(NOT out MATCHES "Generated ([0-9]+) translation\\(s\\) \\(([0-9]+) finished and 0 unfinished\\)")
+    string(APPEND problems "${name}: unfinished translations: ${out}\n")
+  elseif(NOT CMAKE_MATCH_1 EQUAL CMAKE_MATCH_2 OR CMAKE_MATCH_1 EQUAL 0)
+    string(APPEND problems "${name}: ${out}\n")
+  endif()
+  if(out MATCHES "untranslated")
+    string(APPEND problems "${name}: untranslated texts: ${out}\n")
+  endif()
+  file(READ ${ts} text)
+  foreach(pattern "type=\"unfinished\"" "type=\"vanished\"" "type=\"obsolete\"" "<translation></translation>"
+                  "<translation/>")
+    string(FIND "${text}" "${pattern}" at)
+    if(NOT at EQUAL -1)
+      string(APPEND problems "${name}: holds ${pattern}\n")
+    endif()
+  endforeach()
+endforeach()
+if(problems)
+  message(FATAL_ERROR "${problems}")
+endif()
+message(STATUS "every translation finished in ${TS_FILES}")
