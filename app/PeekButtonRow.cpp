@@ -8,6 +8,7 @@
 
 #include "app/PeekCommands.h"
 #include "render/Geometry.h"
+#include "render/PictureSource.h"
 #include "render/Pixels.h"
 #include "rules/Card.h"
 #include "dialogs/QtText.h"
@@ -44,8 +45,8 @@ QIcon PeekIcon(const std::array<QImage, 3>& sheets, int image) {
 }
 
 QImage PeekSheet(int density) {
-  const QString name = density == 1 ? QStringLiteral(":/pictures/%1.png").arg(kBmpPeekButtons)
-                                    : QStringLiteral(":/pictures/%1@%2x.png").arg(kBmpPeekButtons).arg(density);
+  const QString name = PictureResource(density == 1 ? QStringLiteral("pictures/%1.png").arg(kBmpPeekButtons)
+                                                    : QStringLiteral("pictures/%1@%2x.png").arg(kBmpPeekButtons).arg(density));
   QImage sheet = Keyed(QImage(name), kPeekKey);
   sheet.setDevicePixelRatio(1);  // the pixels, not a ratio read from the name
   return sheet;

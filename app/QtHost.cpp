@@ -12,6 +12,7 @@
 #include "app/MessageLog.h"
 #include "app/PeekWindow.h"
 #include "chronicle/ChronicleWriter.h"
+#include "render/PictureSource.h"
 #include "table/CTolvaView.h"
 
 namespace tolva {
@@ -122,7 +123,7 @@ void QtHost::ShowReachBadge(int iconId) {
   // The application's icon comes back by name: a null icon would leave the
   // window with none at all on X11.
   mainWindow_->setWindowIcon(iconId == 0 ? QApplication::windowIcon()
-                                         : QIcon(QStringLiteral(":/icons/%1.png").arg(iconId)));
+                                         : QIcon(PictureResource(QStringLiteral("icons/%1.png").arg(iconId))));
   // On Wayland the icon is drawn by Qt's own decoration, in the title bar,
   // and sent only with the window's next picture; the badge lasts a cue
   // played to its end, while nothing else is drawn, so the table is drawn

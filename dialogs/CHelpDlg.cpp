@@ -12,24 +12,47 @@
 
 #include "dialogs/DialogPictures.h"
 #include "dialogs/QtText.h"
+#include "res/Language.h"
 #include "res/StringTable.h"
 
 namespace tolva {
 
 namespace {
 
+// The titles are marked for the translation tools: PageTitle() looks them up.
 constexpr HelpPageInfo kPages[] = {
-    {32777, "tolvagame_rule.html", "トルヴァゲームのルール"},
-    {32840, "tolvagame_sousa.html", "トルヴァゲームの操作方法"},
+    {32777, "tolvagame_rule.html", QT_TRANSLATE_NOOP("HelpPages", "トルヴァゲームのルール")},
+    {32840, "tolvagame_sousa.html", QT_TRANSLATE_NOOP("HelpPages", "トルヴァゲームの操作方法")},
 };
 
 // The size the window takes when it is restored from maximised.
 constexpr QSize kRestoredSize(820, 620);
 
+// The English pages stand beside the Japanese ones under the same name with
+// this before ".html".
+const QLatin1String kEnglishPageMark("_en");
+
+// The page file the English page was made from ("tolvagame_rule_en.html" gives
+// "tolvagame_rule.html"); any other name unchanged.
+QString JapanesePageFile(const QString& file) {
+  const QString marked = kEnglishPageMark + QLatin1String(".html");
+  if (!file.endsWith(marked)) return file;
+  return file.left(file.size() - marked.size()) + QLatin1String(".html");
+}
+
 }  // namespace
 
 const HelpPageInfo& InfoOf(HelpPage page) {
   return kPages[page == HelpPage::Controls ? 1 : 0];
+}
+
+QString PageFileIn(Language language, const QString& pageFile) {
+  if (language != Language::English || !pageFile.endsWith(QLatin1String(".html"))) return pageFile;
+  return pageFile.left(pageFile.size() - 5) + kEnglishPageMark + QLatin1String(".html");
+}
+
+QString PageTitle(const QString& japaneseTitle) {
+  return QCoreApplication::translate("HelpPages", japaneseTitle.toUtf8().constData());
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
@@ -93,8 +116,10 @@ CHelpDlg::CHelpDlg(DialogServices services, QWidget* parent)
 
 bool CHelpDlg::OpenPage() {
   if (HelpFolder.isEmpty()) return false;  // no folder of the executable: nothing to say
-  const QString path = HelpFolder + QLatin1Char('/') + PageFile;
-  const QFileInfo page(path);
+  // The page in the player's language; a folder without it still has the
+  // game's own Japanese page to show.
+  QFileInfo page(HelpFolder + QLatin1Char('/') + PageFileIn(ActiveLanguage(), PageFile));
+  if (!page.isFile()) page.setFile(HelpFolder + QLatin1Char('/') + PageFile);
   // A page too large to read is as good as missing.
   if (PageFile.isEmpty() || !page.isFile() || page.size() > kMaxHelpFileBytes) {
     services_.Message(kMsgHelpFolderMissing, MessageStyle::Information);
@@ -102,7 +127,7 @@ bool CHelpDlg::OpenPage() {
   }
   browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
   browser_->clearHistory();
-  setWindowTitle(Title);
+  setWindowTitle(PageTitle(Title));
   setWindowState(windowState() | Qt::WindowMaximized);
   return true;
 }
@@ -114,9 +139,9 @@ int CHelpDlg::exec() {
 
 void CHelpDlg::FollowSource(const QUrl& source) {
   // Moving to the other page of the manual gives the window that page's title.
-  const QString file = source.fileName();
+  const QString file = JapanesePageFile(source.fileName());
   for (const HelpPageInfo& info : kPages) {
-    if (file == QtText(info.file)) setWindowTitle(QtText(info.title));
+    if (file == QtText(info.file)) setWindowTitle(PageTitle(QtText(info.title)));
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "dialogs/DialogServices.h"
+#include "res/Language.h"
 
 class QPushButton;
 
@@ -27,6 +28,13 @@ struct HelpPageInfo {
   std::string_view title;    // the window title
 };
 const HelpPageInfo& InfoOf(HelpPage page);
+
+// The file of a page in `language`: the Japanese page's own name, or for
+// English the same name with "_en" before ".html" ("tolvagame_rule_en.html").
+QString PageFileIn(Language language, const QString& pageFile);
+// A page's window title in the player's language, from the Japanese title
+// (through the translators installed at start-up, context "HelpPages").
+QString PageTitle(const QString& japaneseTitle);
 
 // Pages and the files they refer to are read only up to this size; a larger
 // page counts as missing, a larger style sheet or picture is left out.

@@ -1,5 +1,7 @@
 #include "dialogs/DialogPictures.h"
 
+#include "render/PictureSource.h"
+
 namespace tolva {
 
 namespace {
@@ -24,7 +26,7 @@ QFont DialogFont(const QString& family, QFont::StyleHint hint) {
 }  // namespace
 
 QPixmap DialogPicture(int bitmapId) {
-  return Resource(QStringLiteral(":/pictures/%1.png").arg(bitmapId));
+  return Resource(PictureResource(QStringLiteral("pictures/%1.png").arg(bitmapId)));
 }
 
 QIcon DialogIcon(int bitmapId) { return IconOf(DialogPicture(bitmapId)); }

@@ -2,19 +2,30 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "res/Language.h"
+
 namespace tolva {
 
+QString PictureResource(const QString& name) {
+  if (ActiveLanguage() == Language::English) {
+    const QString english = QStringLiteral(":/en/") + name;
+    if (QFile::exists(english)) return english;
+  }
+  return QStringLiteral(":/") + name;
+}
+
 QImage PictureSource::Bitmap(int id) const {
-  QImageReader reader(QStringLiteral(":/pictures/%1.png").arg(id), "png");
+  QImageReader reader(PictureResource(QStringLiteral("pictures/%1.png").arg(id)), "png");
   return reader.read();
 }
 
 QImage PictureSource::Bitmap(int id, int density) const {
   if (density <= 1) return Bitmap(id);
-  QImageReader reader(QStringLiteral(":/pictures/%1@%2x.png").arg(id).arg(density), "png");
+  QImageReader reader(PictureResource(QStringLiteral("pictures/%1@%2x.png").arg(id).arg(density)), "png");
   // The reader takes "@2x" for a device pixel ratio; the drawing wants the pixels.
   QImage picture = reader.read();
   picture.setDevicePixelRatio(1);

@@ -28,6 +28,12 @@ class PictureSource {
   virtual QImage CardSheet(int density, const QRect& clip = QRect()) const;
 };
 
+// The embedded resource of a picture named as the generators write it,
+// "pictures/150.png" or "icons/169.png": in English the English one
+// (":/en/pictures/150.png") where the picture has words, otherwise the one
+// every language shares (":/pictures/150.png").
+QString PictureResource(const QString& name);
+
 inline constexpr const char* kCardSheetFileName = "TolvaGameSys.dll";
 // The larger card face sheets beside it, plain JPEG files (the picture
 // generator writes them under the same names).

@@ -94,14 +94,15 @@ Priority: optional
 Homepage: https://github.com/tolvagame/TolvaGame
 Description: rummy card game with mahjong-style calls and a world map campaign
  TolvaGame (トルヴァゲーム) is a single-player card game of the rummy family.
- King Alexandros holds seven cards against his four generals: draw from the
+ King Alexander holds seven cards against his four generals: draw from the
  stock or take the last discard, lay sets and runs on the table, discard.
  Four pairs win; jokers stand in for missing partners and multiply every
  payment. Discards can be claimed with Pon and Kan, and a hand one card from
  winning can declare Reach; the declarations Tolva and Seventy can turn a game.
  .
  Around the games runs a campaign along the conqueror's march: every city on
- the world map is worth ten games. The game is in Japanese.
+ the world map is worth ten games. The game speaks Japanese and English,
+ following the language of the desktop.
 EOF
 (cd "$stage" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$stage/DEBIAN/md5sums"
 chmod 644 "$stage/DEBIAN/control" "$stage/DEBIAN/md5sums"

@@ -7,6 +7,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "tests/assets/AssetFiles.h"
 
@@ -23,11 +24,25 @@ struct Page {
 constexpr Page kPages[] = {
     {"tolvagame_rule.html", "トルヴァゲームのルール", "tolvagame_sousa.html"},
     {"tolvagame_sousa.html", "トルヴァゲームの操作方法", "tolvagame_rule.html"},
+    {"tolvagame_rule_en.html", "TolvaGame Rules", "tolvagame_sousa_en.html"},
+    {"tolvagame_sousa_en.html", "How to Play TolvaGame", "tolvagame_rule_en.html"},
+};
+
+// Each English page and the Japanese page it translates.
+constexpr std::pair<const char*, const char*> kTranslations[] = {
+    {"tolvagame_rule_en.html", "tolvagame_rule.html"},
+    {"tolvagame_sousa_en.html", "tolvagame_sousa.html"},
 };
 
 std::string Installed(const char* file) {
   const auto text = ReadWholeFile(std::filesystem::path(TOLVA_HELP_DIR) / file);
   return text.value_or("");
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
 }
 
 std::set<std::string> Matches(const std::string& text, const std::regex& pattern) {
@@ -117,6 +132,43 @@ TEST(HelpPages, OperationPageNamesEveryKeyAndMenu) {
         "世界地図表示", "世界地図の初期化", "カード背面の設定", "画面サイズ", "バージョン情報",
         "右クリック", "ドラッグ＆ドロップ"})
     EXPECT_NE(html.find(item), std::string::npos) << item;
+}
+
+// The English pages are translations, not summaries: every section, anchor,
+// table row and point of the Japanese page is there, and their links stay
+// among the English pages.
+TEST(HelpPages, EnglishPagesHoldEverySectionOfTheJapaneseOnes) {
+  const std::regex id(R"re(id="([^"]+)")re");
+  const std::regex link(R"re(href="([^"#]+)(?:#[^"]*)?")re");
+  for (const auto& [english, japanese] : kTranslations) {
+    SCOPED_TRACE(english);
+    const std::string en = Installed(english);
+    const std::string ja = Installed(japanese);
+    EXPECT_NE(en.find("<html lang=\"en\">"), std::string::npos);
+    EXPECT_EQ(Matches(en, id), Matches(ja, id));
+    for (const char* element : {"<h2", "<h3", "<tr>", "<li>", "<table", "<p class=\"note\">"})
+      EXPECT_EQ(Count(en, element), Count(ja, element)) << element;
+    for (const std::string& target : Matches(en, link)) {
+      if (target.find(".html") == std::string::npos) continue;
+      EXPECT_NE(target.find("_en.html"), std::string::npos) << "leads back to Japanese: " << target;
+    }
+  }
+}
+
+TEST(HelpPages, EnglishRulesNameAndExplainEveryTermOfTheGame) {
+  const std::string html = Installed("tolvagame_rule_en.html");
+  // Each term is introduced once in the style of a term, and explained there.
+  for (const char* term : {"Tolva", "Seventy", "Reach", "Pon", "Kan", "Tsumo", "Ron", "river", "stock",
+                           "meld rows", "the pot", "one-shot", "first go-around", "multiplier"})
+    EXPECT_NE(html.find(std::string("<span class=\"term\">") + term + "</span>"), std::string::npos) << term;
+  for (const char* figure : {"10,000", "5,000", "3,000", "1,000", "50 silver coins", "ten games"})
+    EXPECT_NE(html.find(figure), std::string::npos) << figure;
+  // No Japanese sign is left in an English page.
+  for (const auto& [english, japanese] : kTranslations) {
+    const std::string page = Installed(english);
+    EXPECT_EQ(page.find("\xE3\x80\x80"), std::string::npos) << english << ": a full-width space";
+    EXPECT_FALSE(std::regex_search(page, std::regex("\xE3[\x81-\x83]"))) << english << ": kana";
+  }
 }
 
 }  // namespace

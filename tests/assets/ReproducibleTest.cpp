@@ -25,7 +25,8 @@ TEST(PictureGenerator, DrawsTheSameBytesEveryTime) {
   QDir().mkpath(runtime);
   QProcess generator;
   generator.start(QStringLiteral(TOLVA_PICTUREGEN),
-                  {"-platform", "offscreen", "--assets", assets, "--runtime", runtime});
+                  {"-platform", "offscreen", "--assets", assets, "--runtime", runtime,
+                   "--translations", QStringLiteral(TOLVA_I18N_DIR)});
   ASSERT_TRUE(generator.waitForFinished(120000));
   ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
   ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();

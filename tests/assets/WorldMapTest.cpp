@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <vector>
@@ -17,8 +19,8 @@
 namespace tolva {
 namespace {
 
-MemoryPixelMap LoadWorldMap() {
-  const QImage image = QImage(QStringLiteral(":/pictures/142.png")).convertToFormat(QImage::Format_RGB32);
+MemoryPixelMap LoadWorldMap(const QString& resource = QStringLiteral(":/pictures/142.png")) {
+  const QImage image = QImage(resource).convertToFormat(QImage::Format_RGB32);
   MemoryPixelMap map(image.width(), image.height());
   for (int y = 0; y < image.height(); ++y) {
     const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
@@ -43,10 +45,10 @@ struct Campaign {
   MemoryPixelMap end{0, 0};
 };
 
-const Campaign& Walked() {
-  static const Campaign campaign = [] {
+Campaign Walk(const QString& resource) {
+  {
     Campaign c;
-    MemoryPixelMap map = LoadWorldMap();
+    MemoryPixelMap map = LoadWorldMap(resource);
     const MapColours colours = ReadMapColours(map);
     RouteWalker walker(map, colours);
     MapPoint cityPoint = kStartCityPoint;
@@ -74,7 +76,11 @@ const Campaign& Walked() {
     }
     c.end = map;
     return c;
-  }();
+  }
+}
+
+const Campaign& Walked() {
+  static const Campaign campaign = Walk(QStringLiteral(":/pictures/142.png"));
   return campaign;
 }
 
@@ -158,6 +164,19 @@ TEST(WorldMap, ARecordBeyondTheLastCityRebuildsTheWholeCampaign) {
   EXPECT_TRUE(map == c.pictureAfter.at(99));
 }
 
+// The English map differs only in its words: its route is walked step for
+// step as the Japanese one, to the same cities.
+TEST(WorldMap, TheEnglishMapIsWalkedAlike) {
+  const Campaign english = Walk(QStringLiteral(":/en/pictures/142.png"));
+  const Campaign& japanese = Walked();
+  ASSERT_EQ(english.legs.size(), japanese.legs.size());
+  for (size_t i = 0; i < english.legs.size(); ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_EQ(english.legs[i].steps, japanese.legs[i].steps);
+    EXPECT_EQ(english.legs[i].cityPoint, japanese.legs[i].cityPoint);
+  }
+}
+
 #ifdef TOLVA_MAPGEN
 // The map is part of the build: drawing it again from the same data must give
 // the very same bytes.
@@ -173,6 +192,64 @@ TEST(WorldMap, IsDrawnTheSameEveryTime) {
   ASSERT_TRUE(a.open(QIODevice::ReadOnly));
   ASSERT_TRUE(b.open(QIODevice::ReadOnly));
   EXPECT_TRUE(a.readAll() == b.readAll());
+}
+
+struct PlacedName {
+  QPointF city;
+  QRectF box;
+  QString name;
+};
+
+double Distance(const QRectF& r, QPointF p) {
+  const double dx = std::max({r.left() - p.x(), 0.0, p.x() - r.right()});
+  const double dy = std::max({r.top() - p.y(), 0.0, p.y() - r.bottom()});
+  return std::hypot(dx, dy);
+}
+
+// Every city's name on the English map is drawn, in English, on the map, clear
+// of the other names and of the title, legend and compass, and nearer its own
+// city than any other, so that it cannot be read as the neighbour's.
+TEST(WorldMap, EveryEnglishCityNameIsPlacedClearOfTheRest) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString labels = dir.filePath(QStringLiteral("labels.txt"));
+  QProcess generator;
+  generator.start(QStringLiteral(TOLVA_MAPGEN),
+                  {"-platform", "offscreen", QStringLiteral(TOLVA_MAP_DATA_DIR), dir.filePath("142.png"),
+                   "--english", QStringLiteral(TOLVA_I18N_DIR), "--labels", labels});
+  ASSERT_TRUE(generator.waitForFinished(120000));
+  ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+  QFile file(labels);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+  std::vector<QRectF> panels;
+  std::vector<PlacedName> names;
+  for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+    const QStringList f = line.split(' ');
+    if (f[0] == QLatin1String("panel")) {
+      panels.emplace_back(f[1].toDouble(), f[2].toDouble(), f[3].toDouble(), f[4].toDouble());
+    } else {
+      names.push_back({QPointF(f[1].toDouble(), f[2].toDouble()),
+                       QRectF(f[3].toDouble(), f[4].toDouble(), f[5].toDouble(), f[6].toDouble()),
+                       f.mid(7).join(' ')});
+    }
+  }
+  ASSERT_EQ(panels.size(), 3u);
+  ASSERT_EQ(names.size(), 100u);  // the start and 99 cities
+  const QRectF sheet(8, 8, 1831 - 16, 649 - 16);  // inside the frame
+  for (size_t i = 0; i < names.size(); ++i) {
+    const PlacedName& n = names[i];
+    SCOPED_TRACE(n.name.toStdString());
+    EXPECT_TRUE(std::all_of(n.name.begin(), n.name.end(), [](QChar c) { return c.unicode() < 0x2E80; }))
+        << "not in English";
+    EXPECT_TRUE(sheet.contains(n.box));
+    for (const QRectF& panel : panels) EXPECT_FALSE(panel.intersects(n.box));
+    for (size_t j = 0; j < names.size(); ++j) {
+      if (j == i) continue;
+      EXPECT_FALSE(names[j].box.intersects(n.box)) << "covers " << names[j].name.toStdString();
+      if (names[j].city == n.city) continue;
+      EXPECT_LT(Distance(n.box, n.city), Distance(n.box, names[j].city)) << "nearer " << names[j].name.toStdString();
+    }
+  }
 }
 #endif
 

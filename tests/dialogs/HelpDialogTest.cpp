@@ -14,6 +14,7 @@
 #include <set>
 
 #include "dialogs/CHelpDlg.h"
+#include "res/Language.h"
 #include "support/RecordedServices.h"
 
 namespace tolva {
@@ -123,6 +124,46 @@ TEST_F(HelpWindow, FollowingALinkToTheOtherPageShowsItsTitle) {
   EXPECT_TRUE(dialog.Browser()->toPlainText().contains(QStringLiteral("ルールのページ")));
 }
 
+// The game speaks English for one test, and Japanese again after it.
+struct SpeakingEnglish {
+  SpeakingEnglish() { SetActiveLanguage(Language::English); }
+  ~SpeakingEnglish() { SetActiveLanguage(Language::Japanese); }
+};
+
+TEST_F(HelpWindow, InEnglishTheEnglishPageOpensOrElseTheJapaneseOne) {
+  const QString englishRules = QStringLiteral("tolvagame_rule_en.html");
+  const QString englishControls = QStringLiteral("tolvagame_sousa_en.html");
+  WriteFile(folder.filePath(englishRules),
+            "<html><body><p>The rules page</p><a href=\"tolvagame_sousa_en.html\">controls</a></body></html>");
+  WriteFile(folder.filePath(englishControls), "<html><body><p>The controls page</p></body></html>");
+  SpeakingEnglish english;
+
+  CHelpDlg dialog(recorder.Services());
+  Prepare(dialog, kRulesFile, kRulesTitle);  // the commands name the Japanese page
+  ASSERT_TRUE(dialog.OpenPage());
+  EXPECT_EQ(dialog.Browser()->source(), QUrl::fromLocalFile(folder.filePath(englishRules)));
+  EXPECT_TRUE(dialog.Browser()->toPlainText().contains(QStringLiteral("The rules page")));
+  // An English page is known as the page it translates: following the link
+  // gives the window the controls page's title.
+  dialog.Browser()->setSource(QUrl(englishControls));
+  EXPECT_EQ(dialog.windowTitle(), PageTitle(kControlsTitle));
+
+  // Without its English page the Japanese one is shown, and nothing is said.
+  QFile::remove(folder.filePath(englishRules));
+  CHelpDlg fallback(recorder.Services());
+  Prepare(fallback, kRulesFile, kRulesTitle);
+  ASSERT_TRUE(fallback.OpenPage());
+  EXPECT_EQ(fallback.Browser()->source(), QUrl::fromLocalFile(folder.filePath(kRulesFile)));
+  EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(HelpPageFiles, EnglishPagesCarryTheirMarkAndJapaneseOnesNone) {
+  EXPECT_EQ(PageFileIn(Language::English, kRulesFile), QStringLiteral("tolvagame_rule_en.html"));
+  EXPECT_EQ(PageFileIn(Language::English, kControlsFile), QStringLiteral("tolvagame_sousa_en.html"));
+  EXPECT_EQ(PageFileIn(Language::Japanese, kRulesFile), kRulesFile);
+  EXPECT_EQ(PageFileIn(Language::English, QStringLiteral("notes.txt")), QStringLiteral("notes.txt"));
+}
+
 TEST_F(HelpWindow, AnOversizedPageCountsAsMissing) {
   QByteArray huge(static_cast<qsizetype>(kMaxHelpFileBytes) + 16, 'x');
   WriteFile(folder.filePath(kControlsFile), huge);
@@ -172,7 +213,8 @@ TEST(ShippedHelpPages, EveryLinkLeadsSomewhere) {
   if (!QFileInfo::exists(shipped + "/" + kRulesFile)) GTEST_SKIP() << "help pages not built";
   std::map<QString, std::set<QString>> anchors;
   std::map<QString, std::vector<QString>> links;
-  for (const QString& page : {kRulesFile, kControlsFile}) {
+  for (const QString& page : {kRulesFile, kControlsFile, PageFileIn(Language::English, kRulesFile),
+                             PageFileIn(Language::English, kControlsFile)}) {
     CHelpDlg dialog({});
     dialog.HelpFolder = shipped;
     dialog.PageFile = page;

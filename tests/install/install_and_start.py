@@ -32,7 +32,8 @@ SKIP = 77
 APP_ID = "io.github.tolvagame.TolvaGame"
 PROGRAM_DIR = "lib/tolvagame"
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
-HELP_PAGES = ("tolvagame_rule.html", "tolvagame_sousa.html")
+HELP_PAGES = ("tolvagame_rule.html", "tolvagame_sousa.html",
+              "tolvagame_rule_en.html", "tolvagame_sousa_en.html")
 TOOLS = ("desktop-file-validate", "appstreamcli", "Xvfb", "xdotool", "xwininfo", "import")
 
 

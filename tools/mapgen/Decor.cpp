@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtGlobal>
 #include <cmath>
 
 #include "MapData.h"
@@ -13,12 +14,41 @@ namespace {
 const QColor kInk(74, 52, 32);
 const QColor kPaper(247, 239, 214);
 
-QFont Font(const char* family, double pixelSize, bool bold = false) {
-  QFont f(QString::fromLatin1(family));
+QFont Font(const QString& family, double pixelSize, bool bold = false) {
+  QFont f(family);
   f.setPixelSize(int(std::lround(pixelSize)));
   f.setBold(bold);
   f.setHintingPreference(QFont::PreferNoHinting);
   return f;
+}
+
+QFont Font(const char* family, double pixelSize, bool bold = false) {
+  return Font(QString::fromLatin1(family), pixelSize, bold);
+}
+
+// A word of the decoration in `font`, or in its Mincho's proportional cut for
+// Latin letters; an English word is made smaller where it would be wider than
+// `width`. The Japanese words keep the sizes they were set in.
+struct Text {
+  QString words;
+  QFont font;
+};
+Text Fitted(const MapWords& words, const char* japanese, const QFont& font, double width) {
+  Text text{words.Word(QString::fromUtf8(japanese)), font};
+  if (!words.IsEnglish()) return text;
+  if (text.font.family().startsWith(QLatin1String("IPAMincho"))) text.font.setFamily(MinchoFor(text.words));
+  text.font = ShrunkToFit(text.font, text.words, width);
+  return text;
+}
+
+void DrawText(QPainter& p, const QRectF& box, int flags, const Text& text) {
+  p.setFont(text.font);
+  p.drawText(box, flags, text.words);
+}
+
+void DrawText(QPainter& p, QPointF baseline, const Text& text) {
+  p.setFont(text.font);
+  p.drawText(baseline, text.words);
 }
 
 // A panel of old paper with a double ink rule and small corner squares.
@@ -46,7 +76,7 @@ void Panel(QPainter& p, const QRectF& r) {
 
 }  // namespace
 
-QRect PaintCartouche(QImage& map) {
+QRect PaintCartouche(QImage& map, const MapWords& words) {
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
@@ -70,19 +100,20 @@ QRect PaintCartouche(QImage& map) {
   laurel(QPointF(44, 50), 1);
   laurel(QPointF(288, 50), -1);
   p.setPen(kInk);
-  p.setFont(Font("IPAMincho", 24, true));
-  p.drawText(QRectF(r.left(), r.top() + 12, r.width(), 30), Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("アレクサンドロス東征図"));
-  p.setFont(Font("IPAMincho", 11));
+  // The title keeps clear of the laurels on both sides.
+  DrawText(p, QRectF(r.left(), r.top() + 12, r.width(), 30), Qt::AlignHCenter | Qt::AlignVCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "アレクサンドロス東征図"), Font("IPAMincho", 24, true),
+                  r.width() - 100));
   p.setPen(QColor(92, 66, 40));
-  p.drawText(QRectF(r.left(), r.top() + 44, r.width(), 16), Qt::AlignHCenter | Qt::AlignVCenter,
-             QStringLiteral("マケドニアよりインダス河へ、地中海を巡りて故郷へ"));
+  DrawText(p, QRectF(r.left(), r.top() + 44, r.width(), 16), Qt::AlignHCenter | Qt::AlignVCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "マケドニアよりインダス河へ、地中海を巡りて故郷へ"),
+                  Font("IPAMincho", 11), r.width() - 16));
   p.setPen(QPen(kInk, 0.8));
   p.drawLine(QPointF(r.left() + 70, r.top() + 42), QPointF(r.right() - 70, r.top() + 42));
   return r.toAlignedRect().adjusted(-2, -2, 4, 4);
 }
 
-QRect PaintCompass(QImage& map, QPoint centre, int radius) {
+QRect PaintCompass(QImage& map, QPoint centre, int radius, const MapWords& words) {
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(centre);
@@ -116,30 +147,33 @@ QRect PaintCompass(QImage& map, QPoint centre, int radius) {
   p.setBrush(QColor(74, 52, 32));
   p.drawEllipse(QPointF(0, 0), 2.2, 2.2);
   p.setPen(QColor(60, 40, 24));
-  p.setFont(Font("IPAMincho", 13, true));
-  p.drawText(QRectF(-10, -R - 18, 20, 16), Qt::AlignCenter, QStringLiteral("北"));
+  DrawText(p, QRectF(-10, -R - 18, 20, 16), Qt::AlignCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "北"), Font("IPAMincho", 13, true), 20));
   return QRect(centre - QPoint(radius + 2, radius + 20), centre + QPoint(radius + 2, radius + 2));
 }
 
-QRect PaintLegendPanel(QImage& map) {
+QRect PaintLegendPanel(QImage& map, const MapWords& words) {
   QPainter p(&map);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF r(50, 398, 206, 136);
   Panel(p, r);
   p.setPen(kInk);
-  p.setFont(Font("IPAMincho", 13, true));
-  p.drawText(QRectF(r.left(), r.top() + 7, r.width(), 16), Qt::AlignHCenter, QStringLiteral("凡　例"));
-  p.setFont(Font("IPAPGothic", 11));
-  p.drawText(QPointF(104, 436), QStringLiteral("行軍路と都市"));
-  p.drawText(QPointF(104, 454), QStringLiteral("進軍した道と征服した都市"));
+  DrawText(p, QRectF(r.left(), r.top() + 7, r.width(), 16), Qt::AlignHCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "凡　例"), Font("IPAMincho", 13, true), r.width() - 16));
+  // The samples' words run from x 104 to the panel's inner rule.
+  const double sampleWidth = r.right() - 8 - 104;
+  DrawText(p, QPointF(104, 436),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "行軍路と都市"), Font("IPAPGothic", 11), sampleWidth));
+  DrawText(p, QPointF(104, 454),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "進軍した道と征服した都市"), Font("IPAPGothic", 11), sampleWidth));
   // River and mountains.
   p.setPen(QPen(QColor(58, 108, 160), 1.2, Qt::SolidLine, Qt::RoundCap));
   QPainterPath river(QPointF(66, 470));
   river.cubicTo(QPointF(74, 466), QPointF(80, 474), QPointF(95, 469));
   p.drawPath(river);
   p.setPen(kInk);
-  p.drawText(QPointF(104, 473), QStringLiteral("河川"));
+  DrawText(p, QPointF(104, 473), Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "河川"), Font("IPAPGothic", 11), 50));
   for (int k = 0; k < 3; ++k) {
     const QPointF base(160 + k * 8, 472);
     p.setPen(Qt::NoPen);
@@ -151,7 +185,8 @@ QRect PaintLegendPanel(QImage& map) {
     p.drawPolyline(QPolygonF{base + QPointF(-4, 0), base + QPointF(0, -6), base + QPointF(4, 0)});
   }
   p.setPen(kInk);
-  p.drawText(QPointF(190, 473), QStringLiteral("山脈"));
+  DrawText(p, QPointF(190, 473),
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "山脈"), Font("IPAPGothic", 11), r.right() - 8 - 190));
   // Scale bar: about 0.236 pixels to the kilometre at the map's middle latitudes.
   const double pxPerKm = 0.2358;
   const QPointF o(66, 500);
@@ -165,8 +200,8 @@ QRect PaintLegendPanel(QImage& map) {
   p.setFont(Font("IPAPGothic", 9));
   for (int km : {0, 200, 400}) p.drawText(QRectF(o.x() + km * pxPerKm - 14, o.y() + 5, 28, 12), Qt::AlignHCenter, QString::number(km));
   p.drawText(QPointF(o.x() + 500 * pxPerKm + 4, o.y() + 6), QStringLiteral("km"));
-  p.setFont(Font("IPAPGothic", 9));
-  p.drawText(QRectF(r.left(), r.bottom() - 20, r.width(), 12), Qt::AlignHCenter, QStringLiteral("500 km ≒ 2700 スタディオン"));
+  DrawText(p, QRectF(r.left(), r.bottom() - 20, r.width(), 12), Qt::AlignHCenter,
+           Fitted(words, QT_TRANSLATE_NOOP("PictureWords", "500 km ≒ 2700 スタディオン"), Font("IPAPGothic", 9), r.width() - 16));
   return r.toAlignedRect().adjusted(-2, -2, 4, 4);
 }
 

@@ -6,11 +6,15 @@
 #include <QImage>
 #include <QRect>
 
+#include "MapWords.h"
+
 namespace tolva::mapgen {
 
-QRect PaintCartouche(QImage& map);
-QRect PaintCompass(QImage& map, QPoint centre, int radius);
-QRect PaintLegendPanel(QImage& map);  // the key-colour samples are stamped later
+// The words are drawn in `words`' language; English ones are made smaller
+// where they would not fit their place.
+QRect PaintCartouche(QImage& map, const MapWords& words);
+QRect PaintCompass(QImage& map, QPoint centre, int radius, const MapWords& words);
+QRect PaintLegendPanel(QImage& map, const MapWords& words);  // the key-colour samples are stamped later
 void PaintFrame(QImage& map);
 
 }  // namespace tolva::mapgen

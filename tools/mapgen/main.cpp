@@ -4,13 +4,20 @@
 // the game's own tracing code and refuses to write a picture it cannot walk.
 //
 //   tolva_mapgen <res/map folder> <output png> [--keep-rejected] [--raw <output ppm>]
+//                [--english <res/i18n folder>] [--labels <output txt>]
 //
 // With --keep-rejected a picture whose route does not hold is still written,
 // beside the output as <output>.rejected.png, to look at while mending the data.
 // With --raw the same picture is also written as a binary portable pixmap
 // (P6: width, height, then three bytes a pixel), which the headless simulator
 // reads without Qt to play whole campaigns on the real map.
+// With --english the names and words are drawn in English, from the
+// translation files in that folder (the route and its key colours are the
+// same). With --labels the place of every city's name is written out, one
+// line each ("city <x> <y> <left> <top> <width> <height> <name>"), after the
+// panels the names keep clear of ("panel <left> <top> <width> <height>").
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageWriter>
@@ -22,6 +29,7 @@
 #include "KeyColours.h"
 #include "Labels.h"
 #include "MapData.h"
+#include "MapWords.h"
 #include "RouteCheck.h"
 #include "RouteRaster.h"
 #include "Terrain.h"
@@ -56,14 +64,33 @@ void CheckKeyColoursOnlyWhereMeant(const QImage& img, const QImage& stamped) {
         throw std::runtime_error(QStringLiteral("key colour in the art at (%1, %2)").arg(x).arg(y).toStdString());
 }
 
-QImage Draw(const Features& features, const Route& route, const RouteLayout& layout) {
-  QImage img = PaintTerrain(features, LandCoverage(features));
+struct Drawn {
+  QImage picture;
+  QVector<QRect> panels;
+  QVector<PlacedName> names;
+};
+
+void WriteLabels(const QString& file, const Drawn& drawn) {
+  QFile out(file);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+    throw std::runtime_error(("cannot write " + file + ": " + out.errorString()).toStdString());
+  QTextStream text(&out);
+  for (const QRect& r : drawn.panels) text << "panel " << r.left() << ' ' << r.top() << ' ' << r.width() << ' ' << r.height() << '\n';
+  for (const PlacedName& n : drawn.names)
+    text << "city " << n.city.x() << ' ' << n.city.y() << ' ' << n.box.left() << ' ' << n.box.top() << ' '
+         << n.box.width() << ' ' << n.box.height() << ' ' << n.name << '\n';
+}
+
+Drawn Draw(const Features& features, const Route& route, const RouteLayout& layout, const MapWords& words) {
+  Drawn drawn;
+  QImage& img = drawn.picture;
+  img = PaintTerrain(features, LandCoverage(features));
   const QVector<QRectF> areaNames = PaintAreaNames(img, features);
-  QVector<QRect> reserved;
-  reserved.append(PaintCartouche(img));
-  reserved.append(PaintLegendPanel(img));
-  reserved.append(PaintCompass(img, QPoint(1768, 588), 44));
-  PaintCityNames(img, route, layout, reserved, areaNames);
+  QVector<QRect>& reserved = drawn.panels;
+  reserved.append(PaintCartouche(img, words));
+  reserved.append(PaintLegendPanel(img, words));
+  reserved.append(PaintCompass(img, QPoint(1768, 588), 44, words));
+  drawn.names = PaintCityNames(img, route, layout, reserved, areaNames, words.IsEnglish());
   PaintFrame(img);
   ClearKeyColours(img);
 
@@ -90,7 +117,7 @@ QImage Draw(const Features& features, const Route& route, const RouteLayout& lay
                           &legend.conquered.ring, &legend.conquered.interior})
     mark(*set);
   CheckKeyColoursOnlyWhereMeant(img, stamped);
-  return img;
+  return drawn;
 }
 
 }  // namespace
@@ -101,27 +128,40 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   bool keepRejected = false;
   QString rawOutput;
+  QString englishFrom;
+  QString labelsOutput;
   bool usable = args.size() >= 3;
   for (int i = 3; usable && i < args.size(); ++i) {
     if (args[i] == QStringLiteral("--keep-rejected")) {
       keepRejected = true;
     } else if (args[i] == QStringLiteral("--raw") && i + 1 < args.size()) {
       rawOutput = args[++i];
+    } else if (args[i] == QStringLiteral("--english") && i + 1 < args.size()) {
+      englishFrom = args[++i];
+    } else if (args[i] == QStringLiteral("--labels") && i + 1 < args.size()) {
+      labelsOutput = args[++i];
     } else {
       usable = false;
     }
   }
   if (!usable) {
-    std::fprintf(stderr, "usage: tolva_mapgen <res/map folder> <output png> [--keep-rejected] [--raw <output ppm>]\n");
+    std::fprintf(stderr,
+                 "usage: tolva_mapgen <res/map folder> <output png> [--keep-rejected] [--raw <output ppm>]\n"
+                 "                    [--english <res/i18n folder>] [--labels <output txt>]\n");
     return 2;
   }
   using namespace tolva::mapgen;
   try {
     const QDir data(args[1]);
-    const Features features = LoadFeatures(data.filePath(QStringLiteral("land.txt")), data.filePath(QStringLiteral("features.txt")));
-    const Route route = LoadRoute(data.filePath(QStringLiteral("route.txt")));
+    const MapWords words = englishFrom.isEmpty() ? MapWords() : MapWords::English(englishFrom);
+    Features features = LoadFeatures(data.filePath(QStringLiteral("land.txt")), data.filePath(QStringLiteral("features.txt")));
+    Route route = LoadRoute(data.filePath(QStringLiteral("route.txt")));
+    words.Translate(features);
+    words.Translate(route);
     const RouteLayout layout = LayOutRoute(route);
-    const QImage picture = Draw(features, route, layout);
+    const Drawn drawn = Draw(features, route, layout, words);
+    const QImage& picture = drawn.picture;
+    if (!labelsOutput.isEmpty()) WriteLabels(labelsOutput, drawn);
     QVector<LegReport> legs;
     try {
       legs = CheckRoute(picture, route, layout);

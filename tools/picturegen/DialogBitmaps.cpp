@@ -45,11 +45,11 @@ QImage Icon32(const QColor& colour) {
 
 }  // namespace
 
-QImage PeekButtons(int density) {
+QImage PeekButtons(const Words& words, int density) {
   QImage art = Blank(64, 16, density);
   QPainter p(&art);
   Begin(p, density);
-  const QStringList names = SeatNames();
+  const QStringList& names = words.seatNames;
   for (int image = 0; image < 4; ++image) {
     const int seat = 3 - image;
     const QPointF c(image * 16 + 8, 8);

@@ -6,13 +6,15 @@
 #include <QColor>
 #include <QImage>
 
+#include "Words.h"
+
 namespace tolva::picturegen {
 
 inline const QColor kPeekKey{128, 0, 0};
 
 // 64 x 16 on RGB(128, 0, 0): images 0..3 peek at seats 3, 2, 1, 0, each a
 // medallion with the first letter of the general's name.
-QImage PeekButtons(int density = 1);
+QImage PeekButtons(const Words& words, int density = 1);
 
 // 16 x 16 with transparency: the course mark, lit on the chosen course.
 QImage CourseMark(bool on);

@@ -6,13 +6,15 @@
 
 #include "Style.h"
 #include "Suits.h"
-#include "Texts.h"
 
 namespace tolva::picturegen {
 
 namespace {
 
 const QColor kOutline(16, 20, 40);
+
+// The Reach badge's letters keep at least this much of their width.
+constexpr qreal kNarrowestLetters = 0.6;
 
 void Shield(QPainter& p, QPointF c, qreal r, bool fine) {
   p.setPen(QPen(kOutline, 3));
@@ -85,12 +87,29 @@ QImage AppIcon(int size) {
   return icon;
 }
 
-QImage ReachIcon(int phase) {
+// The badge on the 32 x 32 icon.
+const QRectF kBadge(1, 6, 30, 20);
+
+QRectF ReachWordBox() { return kBadge.adjusted(3, 4.5, -3, -4.5); }
+
+QPainterPath ReachWord(const QString& reach) {
+  // Capitals, like the name plates: they fill the small box at one height,
+  // unless that would squeeze them so narrow that they run together; then
+  // they stand a little lower instead.
+  const QPainterPath letters = TextPath(reach.toUpper(), PGothic(16));
+  const QRectF box = ReachWordBox();
+  const QRectF ink = letters.boundingRect();
+  const qreal squeeze = (box.width() / ink.width()) / (box.height() / ink.height());
+  if (squeeze >= kNarrowestLetters) return FitHeight(letters, box);
+  return FitPath(letters, box, Qt::AlignCenter, kNarrowestLetters);
+}
+
+QImage ReachIcon(int phase, const Words& words) {
   QImage icon = Blank(32, 32);
   QPainter p(&icon);
   Smooth(p);
   const bool first = phase == 0;
-  const QRectF badge(1, 6, 30, 20);
+  const QRectF badge = kBadge;
   QLinearGradient fill(badge.topLeft(), badge.bottomLeft());
   if (first) {
     fill.setColorAt(0.0, QColor(236, 60, 70));
@@ -101,8 +120,7 @@ QImage ReachIcon(int phase) {
   p.setPen(QPen(first ? palette::kGold : QColor(110, 60, 0), 1.6));
   p.setBrush(fill);
   p.drawRoundedRect(badge, 5, 5);
-  const QRectF textBox = badge.adjusted(3, 4.5, -3, -4.5);
-  const QPainterPath word = FitHeight(TextPath(QString::fromUtf8(text::kReach), PGothic(16)), textBox);
+  const QPainterPath word = ReachWord(words.reach);
   FillBold(p, word, first ? QColor(255, 250, 236) : QColor(150, 10, 26), 0.6);
   p.end();
   return icon;

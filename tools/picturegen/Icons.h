@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
+
+#include "Words.h"
 
 namespace tolva::picturegen {
 
@@ -12,6 +15,10 @@ QImage AppIcon(int size);
 
 // The Reach badge, 32 x 32 with transparency: phase 0 is icon 169 (shown
 // first, crimson), phase 1 icon 168 (gold).
-QImage ReachIcon(int phase);
+QImage ReachIcon(int phase, const Words& words);
+
+// The word on the Reach badge as drawn, and the box it must keep to.
+QPainterPath ReachWord(const QString& reach);
+QRectF ReachWordBox();
 
 }  // namespace tolva::picturegen

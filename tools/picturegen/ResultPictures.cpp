@@ -10,7 +10,6 @@
 
 #include "SceneParts.h"
 #include "Style.h"
-#include "Texts.h"
 
 namespace tolva::picturegen {
 
@@ -20,9 +19,27 @@ const QRectF kArea(0, 0, 300, 200);
 const qreal kFrame = 13;
 const QColor kOutline(16, 20, 40);
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+// The caption of each picture: its box, the width of its outline and the
+// spacing of its letters.
+CaptionPlace PlaceOf(ResultScene scene) {
+  switch (scene) {
+    case ResultScene::TolvaSucceeded: return {QRectF(28, 126, 244, 52)};
+    case ResultScene::TolvaFailed: return {QRectF(28, 126, 244, 52)};
+    case ResultScene::Seventy: return {QRectF(40, 128, 220, 54), 2.4, 86};
+    case ResultScene::WentOut: return {QRectF(60, 120, 180, 58)};
+    case ResultScene::DrawnGame: return {QRectF(70, 84, 160, 76), 2.8};
+    case ResultScene::Tsumo: return {QRectF(26, 126, 248, 52)};
+    case ResultScene::Ron: return {QRectF(22, 100, 150, 80), 3.0};
+    case ResultScene::CampaignComplete: return {QRectF(36, 134, 228, 50), 2.6};
+  }
+  return {kArea};
+}
 
-QBrush GoldText(const QRectF& box) { return GoldGradient(box); }
+void DrawCaption(QPainter& p, ResultScene scene, const QString& caption,
+                 QLinearGradient (*fill)(const QRectF&), const QColor& outline) {
+  const CaptionPlace place = PlaceOf(scene);
+  Caption(p, caption, place.box, fill(place.box), outline, place.outlineWidth, place.spacing);
+}
 
 void Glow(QPainter& p, QPointF c, qreal r, const QColor& colour) {
   QRadialGradient g(c, r);
@@ -45,18 +62,17 @@ void Emblem(QPainter& p, QPointF c, qreal r) {
 }
 
 // トルヴァ成功: the royal sun in its wreath over a burst of gold.
-void TolvaSucceeded(QPainter& p) {
+void TolvaSucceeded(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(20, 40, 110), QColor(8, 16, 50));
   Rays(p, QPointF(150, 70), 24, QColor(255, 220, 120, 40));
   Glow(p, QPointF(150, 70), 90, QColor(255, 230, 150, 120));
   Stars(p, kArea.adjusted(16, 16, -16, -70), 26, QColor(255, 240, 190, 200));
   Emblem(p, QPointF(150, 72), 44);
-  const QRectF caption(28, 126, 244, 52);
-  Caption(p, Text(text::kTolvaSucceeded), caption, GoldText(caption), kOutline);
+  DrawCaption(p, ResultScene::TolvaSucceeded, caption, GoldGradient, kOutline);
 }
 
 // トルヴァ失敗: a storm over a fallen shield and a broken spear.
-void TolvaFailed(QPainter& p) {
+void TolvaFailed(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(60, 70, 90), QColor(24, 28, 40));
   p.save();
   p.setPen(QPen(QColor(170, 190, 220, 90), 1.0));
@@ -82,12 +98,11 @@ void TolvaFailed(QPainter& p) {
     p.drawEllipse(QPointF(x, y), 44, 26);
   }
   FallenArms(p, QPointF(150, 96), 1.35);
-  const QRectF caption(28, 126, 244, 52);
-  Caption(p, Text(text::kTolvaFailed), caption, SilverGradient(caption), kOutline);
+  DrawCaption(p, ResultScene::TolvaFailed, caption, SilverGradient, kOutline);
 }
 
 // ７０成功: seven ten-point cards fanned out under a burst of crimson.
-void Seventy(QPainter& p) {
+void Seventy(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(140, 20, 40), QColor(60, 6, 20));
   Rays(p, QPointF(150, 120), 20, QColor(255, 200, 120, 36), 4);
   Glow(p, QPointF(150, 80), 100, QColor(255, 210, 120, 90));
@@ -102,12 +117,11 @@ void Seventy(QPainter& p) {
     MiniCard(p, QPointF(0, -78), 40, 0, QString::fromLatin1(ranks[i]), suits[i]);
     p.restore();
   }
-  const QRectF caption(40, 128, 220, 54);
-  Caption(p, Text(text::kSeventy), caption, GoldText(caption), kOutline, 2.4, 86);
+  DrawCaption(p, ResultScene::Seventy, caption, GoldGradient, kOutline);
 }
 
 // 上がり: the last card flies up and away into the dawn.
-void WentOut(QPainter& p) {
+void WentOut(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(250, 190, 90), QColor(200, 80, 40));
   Glow(p, QPointF(150, 150), 140, QColor(255, 250, 210, 200));
   Rays(p, QPointF(150, 150), 18, QColor(255, 255, 230, 50), 2);
@@ -124,12 +138,11 @@ void WentOut(QPainter& p) {
   MiniCard(p, QPointF(190, 56), 46, 24, QStringLiteral("A"), Suit::Spades);
   LaurelArc(p, QPointF(150, 210), 118, 160, 120, 16, QColor(70, 130, 60), QColor(30, 70, 30));
   LaurelArc(p, QPointF(150, 210), 118, 20, 60, 16, QColor(70, 130, 60), QColor(30, 70, 30));
-  const QRectF caption(60, 120, 180, 58);
-  Caption(p, Text(text::kWentOut), caption, GoldText(caption), QColor(90, 20, 10));
+  DrawCaption(p, ResultScene::WentOut, caption, GoldGradient, QColor(90, 20, 10));
 }
 
 // 流れ: the river carries the game away.
-void DrawnGame(QPainter& p) {
+void DrawnGame(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(40, 110, 150), QColor(10, 40, 80));
   for (int row = 0; row < 5; ++row) {
     const qreal top = 34 + row * 30;
@@ -140,23 +153,21 @@ void DrawnGame(QPainter& p) {
   MiniBack(p, QPointF(62, 70), 30, -24);
   MiniCard(p, QPointF(236, 66), 30, 18, QStringLiteral("7"), Suit::Diamonds);
   MiniBack(p, QPointF(258, 150), 26, 40);
-  const QRectF caption(70, 84, 160, 76);
-  Caption(p, Text(text::kDrawnGame), caption, SilverGradient(caption), QColor(8, 24, 60), 2.8);
+  DrawCaption(p, ResultScene::DrawnGame, caption, SilverGradient, QColor(8, 24, 60));
 }
 
 // ツモ上がり: the winning card drawn glowing from the stock.
-void Tsumo(QPainter& p) {
+void Tsumo(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(20, 110, 60), QColor(6, 50, 26));
   Rays(p, QPointF(150, 66), 16, QColor(255, 240, 160, 40));
   Glow(p, QPointF(150, 60), 70, QColor(255, 240, 170, 170));
   for (int i = 0; i < 5; ++i) MiniBack(p, QPointF(86 - i * 1.2, 80 - i * 2.4), 42, 0);
   MiniCard(p, QPointF(168, 62), 44, 14, QStringLiteral("K"), Suit::Hearts);
-  const QRectF caption(26, 126, 248, 52);
-  Caption(p, Text(text::kTsumo), caption, GoldText(caption), kOutline);
+  DrawCaption(p, ResultScene::Tsumo, caption, GoldGradient, kOutline);
 }
 
 // ロン: the thunderbolt strikes the discard.
-void Ron(QPainter& p) {
+void Ron(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(40, 10, 30), QColor(120, 20, 30));
   Rays(p, QPointF(214, 118), 22, QColor(255, 180, 120, 40));
   Glow(p, QPointF(214, 118), 70, QColor(255, 220, 150, 150));
@@ -169,12 +180,11 @@ void Ron(QPainter& p) {
     const QPointF c(204, 104);
     p.drawLine(c + QPointF(10 * std::cos(a), 10 * std::sin(a)), c + QPointF(20 * std::cos(a), 20 * std::sin(a)));
   }
-  const QRectF caption(22, 100, 150, 80);
-  Caption(p, Text(text::kRon), caption, GoldText(caption), kOutline, 3.0);
+  DrawCaption(p, ResultScene::Ron, caption, GoldGradient, kOutline);
 }
 
 // 遠征完了: the march is over; the sun rises over the temple of victory.
-void CampaignComplete(QPainter& p) {
+void CampaignComplete(QPainter& p, const QString& caption) {
   Sky(p, kArea, QColor(250, 214, 120), QColor(210, 110, 50));
   Rays(p, QPointF(150, 84), 28, QColor(255, 255, 230, 60));
   Glow(p, QPointF(150, 80), 110, QColor(255, 250, 220, 220));
@@ -207,25 +217,31 @@ void CampaignComplete(QPainter& p) {
   ground.setColorAt(0.0, QColor(150, 110, 60));
   ground.setColorAt(1.0, QColor(90, 60, 30));
   p.fillRect(QRectF(0, 128, 300, 72), ground);
-  const QRectF caption(36, 134, 228, 50);
-  Caption(p, Text(text::kCampaignComplete), caption, GoldText(caption), QColor(70, 20, 0), 2.6);
+  DrawCaption(p, ResultScene::CampaignComplete, caption, GoldGradient, QColor(70, 20, 0));
 }
 
 }  // namespace
 
-QImage ResultPicture(ResultScene scene, int density) {
+CaptionPlace CaptionPlaceOf(ResultScene scene) { return PlaceOf(scene); }
+
+QPainterPath ResultCaption(ResultScene scene, const Words& words) {
+  const CaptionPlace place = PlaceOf(scene);
+  return CaptionPath(words.Caption(scene), place.box, place.spacing);
+}
+
+QImage ResultPicture(ResultScene scene, const Words& words, int density) {
   QImage picture = Blank(300, 200, density);
   QPainter p(&picture);
   Begin(p, density);
   switch (scene) {
-    case ResultScene::TolvaSucceeded: TolvaSucceeded(p); break;
-    case ResultScene::TolvaFailed: TolvaFailed(p); break;
-    case ResultScene::Seventy: Seventy(p); break;
-    case ResultScene::WentOut: WentOut(p); break;
-    case ResultScene::DrawnGame: DrawnGame(p); break;
-    case ResultScene::Tsumo: Tsumo(p); break;
-    case ResultScene::Ron: Ron(p); break;
-    case ResultScene::CampaignComplete: CampaignComplete(p); break;
+    case ResultScene::TolvaSucceeded: TolvaSucceeded(p, words.Caption(scene)); break;
+    case ResultScene::TolvaFailed: TolvaFailed(p, words.Caption(scene)); break;
+    case ResultScene::Seventy: Seventy(p, words.Caption(scene)); break;
+    case ResultScene::WentOut: WentOut(p, words.Caption(scene)); break;
+    case ResultScene::DrawnGame: DrawnGame(p, words.Caption(scene)); break;
+    case ResultScene::Tsumo: Tsumo(p, words.Caption(scene)); break;
+    case ResultScene::Ron: Ron(p, words.Caption(scene)); break;
+    case ResultScene::CampaignComplete: CampaignComplete(p, words.Caption(scene)); break;
   }
   PictureFrame(p, kArea, palette::kNavy, kFrame);
   p.end();

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainterPath>
+#include <QRectF>
 
+#include "Words.h"
 #include "res/ResourceIds.h"
 
 namespace tolva::picturegen {
@@ -16,7 +19,18 @@ inline constexpr ResultScene kResultScenes[] = {
     ResultScene::WentOut,        ResultScene::DrawnGame,   ResultScene::Tsumo,
     ResultScene::Ron,            ResultScene::CampaignComplete};
 
-// 300 x 200, opaque.
-QImage ResultPicture(ResultScene scene, int density = 1);
+// 300 x 200, opaque, with the caption in `words`' language.
+QImage ResultPicture(ResultScene scene, const Words& words, int density = 1);
+
+// Where a picture's caption goes: its box and the outline around the letters.
+struct CaptionPlace {
+  QRectF box;
+  qreal outlineWidth = 2.4;
+  qreal spacing = 100;  // percent of the normal letter spacing
+};
+CaptionPlace CaptionPlaceOf(ResultScene scene);
+
+// The caption's letters as the picture draws them (before their outline).
+QPainterPath ResultCaption(ResultScene scene, const Words& words);
 
 }  // namespace tolva::picturegen

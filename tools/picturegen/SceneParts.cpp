@@ -1,17 +1,43 @@
 #include "SceneParts.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "Style.h"
 
 namespace tolva::picturegen {
 
 namespace {
+
+constexpr qreal kLatinCaptionSpacing = 104;  // percent
+constexpr qreal kTwoLinesGain = 1.2;
+
+// Two lines of text, each centred on x = 0, a line's height apart.
+QPainterPath TwoLines(const QString& first, const QString& second, const QFont& font) {
+  const qreal lineHeight = QFontMetricsF(font).height() * 0.9;
+  QPainterPath lines;
+  for (const auto& [line, y] : {std::pair{first, 0.0}, std::pair{second, lineHeight}}) {
+    const QPainterPath path = TextPath(line, font);
+    lines.addPath(path.translated(-path.boundingRect().center().x(), y));
+  }
+  return lines;
+}
+
+// How large the letters of a fitted caption came out, as the scale of the
+// font they were drawn in: the ink of `lines` lines of text against one line
+// of the whole text's height at the font's own size.
+qreal LetterScale(const QPainterPath& fitted, const QString& text, const QFont& font, int lines) {
+  const qreal oneLine = TextPath(text, font).boundingRect().height();
+  const qreal lineHeight = QFontMetricsF(font).height() * 0.9;
+  return fitted.boundingRect().height() / (oneLine + (lines - 1) * lineHeight);
+}
 const QColor kOutline(16, 20, 40);
 }
 
@@ -259,11 +285,30 @@ void PictureFrame(QPainter& p, const QRectF& area, const QColor& band, qreal dep
   MeanderFrame(p, area.adjusted(2.5, 2.5, -2.5, -2.5), depth - 5, palette::kGoldLight, 1.2);
 }
 
+QPainterPath CaptionPath(const QString& text, const QRectF& box, qreal spacing) {
+  // Latin letters take the same Mincho in its proportional cut (the fixed
+  // one sets them as on a typewriter) and stand a little apart, as in an
+  // inscription; spacing closer than normal suits only the wide full-width
+  // signs of Japanese.
+  const bool latin = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x2E80; });
+  QFont font = latin ? PMincho(64) : Mincho(64);
+  font.setLetterSpacing(QFont::PercentageSpacing, latin ? kLatinCaptionSpacing : spacing);
+  QPainterPath best = FitPath(TextPath(text, font), box);
+  if (!latin) return best;
+  // Words may also stand on two lines, broken at a space, where that lets
+  // them be clearly larger in a tall box (one line reads more easily).
+  const QStringList words = text.split(QLatin1Char(' '));
+  for (int split = 1; split < words.size(); ++split) {
+    const QPainterPath stacked = FitPath(
+        TwoLines(words.mid(0, split).join(QLatin1Char(' ')), words.mid(split).join(QLatin1Char(' ')), font), box);
+    if (LetterScale(stacked, text, font, 2) > kTwoLinesGain * LetterScale(best, text, font, 1)) best = stacked;
+  }
+  return best;
+}
+
 void Caption(QPainter& p, const QString& text, const QRectF& box, const QBrush& fill,
              const QColor& outline, qreal outlineWidth, qreal spacing) {
-  QFont font = Mincho(64);
-  font.setLetterSpacing(QFont::PercentageSpacing, spacing);
-  const QPainterPath path = FitPath(TextPath(text, font), box);
+  const QPainterPath path = CaptionPath(text, box, spacing);
   p.save();
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 0, 0, 90));

@@ -45,6 +45,8 @@ void PictureFrame(QPainter& p, const QRectF& area, const QColor& band, qreal dep
 
 // The caption: large outlined text fitted into `box`; `spacing` in percent of
 // the normal letter spacing (full-width digits stand far apart otherwise).
+// CaptionPath is its outline as drawn, before the outline pen.
+QPainterPath CaptionPath(const QString& text, const QRectF& box, qreal spacing = 100);
 void Caption(QPainter& p, const QString& text, const QRectF& box, const QBrush& fill,
              const QColor& outline, qreal outlineWidth = 2.4, qreal spacing = 100);
 

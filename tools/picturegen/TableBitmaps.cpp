@@ -10,7 +10,6 @@
 
 #include "KeyColour.h"
 #include "Style.h"
-#include "Texts.h"
 
 namespace tolva::picturegen {
 
@@ -125,8 +124,8 @@ void AngleIcon(QPainter& p, const QRectF& b, bool up) {
   p.drawPath(arrow);
 }
 
-void DeclarationIcon(QPainter& p, const QRectF& b) {
-  GlyphIcon(p, b, QStringLiteral("\u5BA3"), Mincho(30), 20);  // the first sign of 宣言
+void DeclarationIcon(QPainter& p, const QRectF& b, const QString& sign) {
+  GlyphIcon(p, b, sign, Mincho(30), 20);
 }
 
 void ButtonFace(QPainter& p, const QRectF& b) {
@@ -177,8 +176,7 @@ void Plate(QPainter& p, const QRectF& cell, const QString& name, bool lit) {
     p.setBrush(blue);
   }
   p.drawPath(tablet);
-  const QRectF textBox(r.left() + 8, r.top() + 4.5, r.width() - 16, 11);
-  const QPainterPath text = FitHeight(TextPath(name, PGothic(16)), textBox);
+  const QPainterPath text = PlateName(name, cell);
   if (lit) FillBold(p, text, QColor(40, 16, 0), 0.5);
   else FillBold(p, text, QColor(255, 246, 220), 0.4);
 }
@@ -272,7 +270,7 @@ QPainterPath CursorArrow() {
 
 }  // namespace
 
-QImage ButtonStrip(int density) {
+QImage ButtonStrip(const Words& words, int density) {
   QImage art = Blank(195, 32, density);
   QPainter p(&art);
   Begin(p, density);
@@ -286,7 +284,7 @@ QImage ButtonStrip(int density) {
       case 2: HelpIcon(p, b); break;
       case 3: AngleIcon(p, b, true); break;
       case 4: AngleIcon(p, b, false); break;
-      default: DeclarationIcon(p, b); break;
+      default: DeclarationIcon(p, b, words.declaration); break;
     }
   }
   p.end();
@@ -299,17 +297,22 @@ QImage ButtonStrip(int density) {
   return strip;
 }
 
-QStringList SeatNames() {
-  QStringList names;
-  for (const char* name : text::kSeatNames) names << QString::fromUtf8(name);
-  return names;
+QRectF PlateNameBox(const QRectF& cell) {
+  const QRectF r = cell.adjusted(1, 1.5, -1, -1.5);
+  return QRectF(r.left() + 8, r.top() + 4.5, r.width() - 16, 11);
 }
 
-QImage NamePlates(int density) {
+QPainterPath PlateName(const QString& name, const QRectF& cell) {
+  // Cut in capitals, as on an inscription; capitals also stand at one height,
+  // so that every name fills its plate alike (kana have no case).
+  return FitHeight(TextPath(name.toUpper(), PGothic(16)), PlateNameBox(cell));
+}
+
+QImage NamePlates(const Words& words, int density) {
   QImage art = Blank(184, 115, density);
   QPainter p(&art);
   Begin(p, density);
-  const QStringList names = SeatNames();
+  const QStringList& names = words.seatNames;
   for (int seat = 0; seat < 5; ++seat) {
     for (int column = 0; column < 2; ++column) {
       Plate(p, QRectF(column * 92, seat * 23, 92, 23), names.at(seat), column == 0);

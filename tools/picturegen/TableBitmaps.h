@@ -6,7 +6,10 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainterPath>
 #include <QStringList>
+
+#include "Words.h"
 
 namespace tolva::picturegen {
 
@@ -15,14 +18,16 @@ inline const QColor kCoinKey{255, 0, 0};       // coins
 inline const QColor kWhiteKey{255, 255, 255};  // cursor and digits
 
 // 195 x 32: start (45, a flag), settings (32), help (32), angle up (27),
-// angle down (27), declarations (32).
-QImage ButtonStrip(int density = 1);
-
-// The seats' names, seat 0 .. 4.
-QStringList SeatNames();
+// angle down (27), declarations (32, with `words`' sign for declaring).
+QImage ButtonStrip(const Words& words, int density = 1);
 
 // 184 x 115: a row of 23 per seat; column 0 the lit plate, column 1 the plain.
-QImage NamePlates(int density = 1);
+QImage NamePlates(const Words& words, int density = 1);
+
+// A name as its plate carries it, fitted into the plate's box of letters;
+// `cell` is the plate's 92 x 23 cell.
+QPainterPath PlateName(const QString& name, const QRectF& cell);
+QRectF PlateNameBox(const QRectF& cell);
 
 // 132 x 66: gold coin at x 0, silver at x 66, on pure red.
 QImage CoinSheet(int density = 1);

@@ -17,7 +17,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
                                 "tests", "e2e"))
-from play_under_xvfb import (  # noqa: E402  the project's Xvfb driver
+from xvfb_session import (  # noqa: E402  the project's Xvfb driver
     Desktop, Failure, Profile, Program, Session, Xvfb, program_shows_game, wait_for)
 
 

@@ -85,5 +85,22 @@ int main(int argc, char** argv) {
     help.resize(1000, 720);
     ok &= Save(help, out + (page == HelpPage::Rules ? "/help-rules.png" : "/help-controls.png"));
   }
+  {
+    // The rules page in English: the page itself, since the window's own
+    // texts come from the program's translations, installed at start-up.
+    SetActiveLanguage(Language::English);
+    CHelpDlg help({});
+    help.HelpFolder = helpDir;
+    help.PageFile = QString::fromUtf8(InfoOf(HelpPage::Rules).file.data(), InfoOf(HelpPage::Rules).file.size());
+    help.Title = QString::fromUtf8(InfoOf(HelpPage::Rules).title.data(), InfoOf(HelpPage::Rules).title.size());
+    ok &= help.OpenPage();
+    help.show();
+    ok &= QTest::qWaitForWindowExposed(&help);
+    help.setWindowState(Qt::WindowNoState);
+    help.resize(1000, 720);
+    QCoreApplication::processEvents();
+    ok &= help.Browser()->grab().save(out + "/en-help.png");
+    SetActiveLanguage(Language::Japanese);
+  }
   return ok ? 0 : 1;
 }
