@@ -78,17 +78,17 @@ CHelpDlg::CHelpDlg(DialogServices services, QWidget* parent)
   browser_->setOpenExternalLinks(true);  // http and mail links go to the desktop
   browser_->setFrameShape(QFrame::NoFrame);
 
-  back_ = new QPushButton(QStringLiteral("◀ 戻る"), this);
-  forward_ = new QPushButton(QStringLiteral("進む ▶"), this);
-  auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+  back_ = new QPushButton(Tr(text_context::kDialogs, "◀ 戻る"), this);
+  forward_ = new QPushButton(Tr(text_context::kDialogs, "進む ▶"), this);
+  auto* close = new QPushButton(Tr(text_context::kDialogs, "閉じる"), this);
   for (QPushButton* button : {back_, forward_, close}) {
     button->setAutoDefault(false);
     button->setFocusPolicy(Qt::TabFocus);
   }
   back_->setEnabled(false);
   forward_->setEnabled(false);
-  back_->setToolTip(QStringLiteral("前のページに戻ります (Alt+←)"));
-  forward_->setToolTip(QStringLiteral("次のページに進みます (Alt+→)"));
+  back_->setToolTip(Tr(text_context::kDialogs, "前のページに戻ります (Alt+←)"));
+  forward_->setToolTip(Tr(text_context::kDialogs, "次のページに進みます (Alt+→)"));
   connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
   connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

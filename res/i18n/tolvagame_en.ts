@@ -755,6 +755,26 @@ Your progress has not been saved.</translation>
 <context>
     <name>Dialogs</name>
     <message>
+        <source>◀ 戻る</source>
+        <translation>◀ Back</translation>
+    </message>
+    <message>
+        <source>進む ▶</source>
+        <translation>Forward ▶</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>前のページに戻ります (Alt+←)</source>
+        <translation>Back to the previous page (Alt+←)</translation>
+    </message>
+    <message>
+        <source>次のページに進みます (Alt+→)</source>
+        <translation>On to the next page (Alt+→)</translation>
+    </message>
+    <message>
         <source>決定(&amp;Y)</source>
         <translation>&amp;OK</translation>
     </message>

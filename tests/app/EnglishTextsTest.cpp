@@ -23,6 +23,7 @@
 #include "app/StartUp.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CBackSet.h"
+#include "dialogs/CHelpDlg.h"
 #include "dialogs/COpenning.h"
 #include "dialogs/ChronicleWindow.h"
 #include "dialogs/DialogTexts.h"
@@ -241,6 +242,14 @@ TEST_F(EnglishTextsTest, TheDialogsInEnglishCutNoText) {
     Surfaces surfaces;
     CBackSet backs({store, surfaces, {}, 0});
     EXPECT_EQ(CutTextsShown(backs), std::vector<std::string>{}) << "card backs";
+  }
+  {
+    CHelpDlg help(DialogServices{});
+    EXPECT_EQ(CutTextsShown(help), std::vector<std::string>{}) << "help window";
+    for (QAbstractButton* button : help.findChildren<QAbstractButton*>()) {
+      EXPECT_FALSE(HasJapanese(button->text())) << button->text().toStdString();
+      EXPECT_FALSE(HasJapanese(button->toolTip())) << button->toolTip().toStdString();
+    }
   }
   {
     CAboutDlg about;
