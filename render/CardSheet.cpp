@@ -40,8 +40,8 @@ bool LoadCardSheet(Surfaces& s, const PictureSource& source, const MessageSink& 
   if (!QFileInfo(library).isFile()) return false;
   QFile file(library);
   if (!file.open(QIODevice::ReadOnly)) return false;
-  QByteArray bytes = file.read(kMaxImageFileBytes + 1);
-  if (bytes.size() < kJpegStart.size() || bytes.size() > kMaxImageFileBytes) return false;
+  QByteArray bytes = ReadWholePictureFile(file);
+  if (bytes.size() < kJpegStart.size()) return false;
   bytes.replace(0, kJpegStart.size(), kJpegStart);
   QImage sheet = Opaque(ReadThroughWorkingCopy(bytes, messages));
 

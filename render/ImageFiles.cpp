@@ -59,8 +59,13 @@ QImage ReadImageFile(const QString& path) {
   if (!QFileInfo(path).isFile()) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
-  if (file.size() <= 0 || file.size() > kMaxImageFileBytes) return {};
-  return DecodeImageData(file.read(kMaxImageFileBytes + 1));
+  return DecodeImageData(ReadWholePictureFile(file));
+}
+
+QByteArray ReadWholePictureFile(QFile& file) {
+  const qint64 size = file.size();
+  if (size <= 0 || size > kMaxImageFileBytes) return {};
+  return file.read(size);
 }
 
 QImage DecodeImageData(const QByteArray& bytes) {

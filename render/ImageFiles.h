@@ -3,6 +3,7 @@
 // file of one of those types.
 #pragma once
 
+#include <QFile>
 #include <QImage>
 #include <QString>
 
@@ -27,6 +28,10 @@ inline constexpr int kDecodeAllocationLimitMb = 320;
 QImage ReadImageFile(const QString& path);
 // The same for a file's bytes already read.
 QImage DecodeImageData(const QByteArray& data);
+// The bytes of an open file of at most kMaxImageFileBytes, or none when it is
+// empty or bigger. Reads by the file's own size: QIODevice::read(n) asks for
+// all n bytes before it reads, which a machine short of memory refuses.
+QByteArray ReadWholePictureFile(QFile& file);
 
 // Decodes a file the player chose: the type by its name (30056 when it is none
 // of the five, or the path is a folder), then the picture; transparent parts

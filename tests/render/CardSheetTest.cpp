@@ -13,6 +13,7 @@
 #include "res/StringTable.h"
 #include "rules/CardText.h"
 #include "tests/render/support/SyntheticPictures.h"
+#include "tests/support/AddressSpace.h"
 #include "tests/support/OwnTemporaryFolder.h"
 #include "tests/support/Tables.h"
 
@@ -47,6 +48,23 @@ TEST_F(CardSheetTest, LibraryWithoutJpegMarkersIsReadThroughARepairedCopy) {
   ASSERT_TRUE(library.open(QIODevice::ReadOnly));
   EXPECT_EQ(library.read(4), QByteArray("TLV1")) << "the library itself is never written";
   EXPECT_TRUE(log.ids.empty());
+}
+
+// Reading a sheet of a few hundred kilobytes asks for about what the file and
+// its picture need, not for the hundred megabytes a picture file may have at
+// most; on a machine that grants no more than it has, that request failed.
+TEST_F(CardSheetTest, ReadingTheSheetAsksForNoMoreMemoryThanItNeeds) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer reserves a shadow of the whole address space";
+#endif
+  pictures.sheetPath = testing::WriteCardLibrary(folder, testing::SyntheticCardSheet());
+  ASSERT_FALSE(pictures.sheetPath.isEmpty());
+  EXPECT_EXIT(
+      {
+        if (!testing::LimitAddressSpaceGrowth(64ul << 20)) std::_Exit(2);
+        std::_Exit(LoadCardSheet(s, pictures, {}) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 // No working copy can be written: no temporary folder can be had, or a folder
