@@ -2,7 +2,8 @@
 // widget on an offscreen screen: a cursor key, a tilt, one step of a card's
 // flight and one frame of the result's dissolve, each at the window sizes of
 // the settings menu's range, at a device pixel ratio of 2 and in full screen
-// on a 3840 x 2160 screen. Time is wall-clock time; CPU is the whole
+// on a 3840 x 2160 screen; beside them, the least a step that changes every
+// pixel can cost at each size. Time is wall-clock time; CPU is the whole
 // process's, every thread included.
 #include <benchmark/benchmark.h>
 
@@ -164,6 +165,22 @@ void DissolveFrame(benchmark::State& state) {
   table->window.EndDissolve();
 }
 BENCHMARK(DissolveFrame)->Apply(Register);
+
+// Not a step of the game: the least a step that changes every pixel of the
+// window can cost, each of the window's device pixels written once and
+// nothing drawn. A tilt changes every pixel (the background's gradient
+// follows the angle), so its cost grows with the window at least as this does.
+void EveryPixelOnce(benchmark::State& state) {
+  const auto table = WindowFor(state);
+  const QSize pixels = table->window.size() * table->window.devicePixelRatioF();
+  QImage picture(pixels, QImage::Format_RGB32);
+  uint shade = 0;
+  for (auto _ : state) {
+    picture.fill(shade++ & 0xFFFFFFu);
+    benchmark::DoNotOptimize(picture.constBits());
+  }
+}
+BENCHMARK(EveryPixelOnce)->Apply(Register);
 
 }  // namespace
 }  // namespace tolva
