@@ -13,7 +13,8 @@ program. The medians of the runs are printed:
   bench/startup_under_xvfb.py --program build/app/TolvaGame
   bench/startup_under_xvfb.py --program build/app/TolvaGame --screen 3840x2160 --full-screen
 
---scale sets QT_SCALE_FACTOR (the desktop's scaling).
+--scale sets QT_SCALE_FACTOR (the desktop's scaling); --every 15 also prints
+the peak memory every 15 seconds of play, to follow it over a long game.
 """
 
 import argparse
@@ -71,12 +72,17 @@ def one_run(args, display, scratch, number):
         if args.full_screen:
             session.focus_main()
             session.desktop.key("F11")
-        deadline = time.time() + args.play
-        while time.time() < deadline:
+        began = time.time()
+        next_sample = began + args.every if args.every else None
+        while time.time() < began + args.play:
             if not session.answer_boxes("y"):
                 session.focus_main()
                 session.desktop.key("F7", "Up")
             time.sleep(0.2)
+            if next_sample is not None and time.time() >= next_sample:
+                print(f"  after {time.time() - began:.0f} s of play: peak memory "
+                      f"{peak_memory_mb(program.process.pid):.1f} MB", flush=True)
+                next_sample += args.every
         memory = peak_memory_mb(program.process.pid)
         return first_ms, memory
     finally:
@@ -92,6 +98,8 @@ def main():
     parser.add_argument("--full-screen", action="store_true")
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--play", type=float, default=8.0, help="seconds of play per run")
+    parser.add_argument("--every", type=float, default=0.0,
+                        help="also print the peak memory every so many seconds of play")
     args = parser.parse_args()
     width, height = (int(n) for n in args.screen.split("x"))
     display = Xvfb(width, height)
